@@ -1,0 +1,55 @@
+#pragma once
+// A device context: a painter on a surface plus the state that the control-colour
+// handlers set (text colour, background mode, selected font). A context backed by an
+// image can be read back, which is what block copies from it need; every control's
+// paint runs on such an image that starts out holding what the dialog painted beneath
+// the control, as a Windows device context of a child without clip-children does.
+
+#include "CGdiObjects.h"
+#include "WinTypes.h"
+
+class QPainter;
+class QImage;
+
+constexpr DWORD SRCCOPY = 0x00CC0020;
+constexpr int MM_TEXT = 1;
+
+class CDC
+{
+public:
+    // A context that paints with painter; image, when given, is the surface it paints on.
+    CDC(QPainter* painter, QImage* image);
+    virtual ~CDC();
+    CDC(const CDC&) = delete;
+    CDC& operator=(const CDC&) = delete;
+
+    static CDC* FromHandle(CDC* dc) { return dc; }
+
+    QPainter* GetPainter() const { return m_pPainter; }
+    QImage* GetImage() const { return m_pImage; }
+
+    int SetBkMode(int mode);
+    int GetBkMode() const { return m_nBkMode; }
+    COLORREF SetTextColor(COLORREF color);
+    COLORREF GetTextColor() const { return m_crText; }
+    // Selects a font for text drawn through this context; returns the previous one.
+    CFont* SelectObject(CFont* font);
+    CFont* GetCurrentFont() const { return m_pFont; }
+    int GetMapMode() const { return m_nMapMode; }
+    int SetMapMode(int mode);
+
+    // Plain copy of a rectangle of source (which must be image-backed) to (x, y).
+    BOOL BitBlt(int x, int y, int width, int height, CDC* source, int xSource, int ySource, DWORD rop);
+
+protected:
+    CDC() = default;
+    void Attach(QPainter* painter, QImage* image);
+
+private:
+    QPainter* m_pPainter = nullptr;
+    QImage* m_pImage = nullptr;
+    int m_nBkMode = OPAQUE;
+    COLORREF m_crText = 0;
+    CFont* m_pFont = nullptr;
+    int m_nMapMode = MM_TEXT;
+};

@@ -1,0 +1,91 @@
+#pragma once
+// Plain Windows-style value types that the dialogs are written against: integers with
+// their usual names, colours as 0x00BBGGRR, points and rectangles in pixels.
+
+#include <cstdint>
+
+using UINT = unsigned int;
+using BOOL = int;
+using BYTE = std::uint8_t;
+using WORD = std::uint16_t;
+using DWORD = std::uint32_t;
+using LONG = std::int32_t;
+using UINT_PTR = std::uintptr_t;
+using LPARAM = std::intptr_t;
+using LRESULT = std::intptr_t;
+using COLORREF = std::uint32_t;
+
+#ifndef TRUE
+#define TRUE 1
+#define FALSE 0
+#endif
+
+constexpr COLORREF RGB(BYTE r, BYTE g, BYTE b)
+{
+    return COLORREF(r) | (COLORREF(g) << 8) | (COLORREF(b) << 16);
+}
+constexpr BYTE GetRValue(COLORREF c) { return BYTE(c & 0xFF); }
+constexpr BYTE GetGValue(COLORREF c) { return BYTE((c >> 8) & 0xFF); }
+constexpr BYTE GetBValue(COLORREF c) { return BYTE((c >> 16) & 0xFF); }
+
+// Modal results.
+constexpr int IDOK = 1;
+constexpr int IDCANCEL = 2;
+
+// ShowWindow commands.
+constexpr int SW_HIDE = 0;
+constexpr int SW_SHOWNORMAL = 1;
+constexpr int SW_SHOW = 5;
+
+// Kinds of control in a control-colour request.
+constexpr UINT CTLCOLOR_EDIT = 1;
+constexpr UINT CTLCOLOR_BTN = 3;
+constexpr UINT CTLCOLOR_DLG = 4;
+constexpr UINT CTLCOLOR_STATIC = 6;
+
+// Background modes of a device context.
+constexpr int TRANSPARENT = 1;
+constexpr int OPAQUE = 2;
+
+// Owner-draw item state bits.
+constexpr UINT ODS_SELECTED = 0x0001;
+constexpr UINT ODS_DISABLED = 0x0004;
+
+// Menu item flags and system commands.
+constexpr UINT MF_STRING = 0x0000;
+constexpr UINT MF_SEPARATOR = 0x0800;
+constexpr UINT SC_CLOSE = 0xF060;
+
+// Icon slots of WM_SETICON.
+constexpr int ICON_SMALL = 0;
+constexpr int ICON_BIG = 1;
+
+struct CPoint
+{
+    int x = 0;
+    int y = 0;
+    CPoint() = default;
+    CPoint(int px, int py) : x(px), y(py) {}
+};
+
+struct CSize
+{
+    int cx = 0;
+    int cy = 0;
+};
+
+struct CRect
+{
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+
+    CRect() = default;
+    CRect(int l, int t, int r, int b) : left(l), top(t), right(r), bottom(b) {}
+    int Width() const { return right - left; }
+    int Height() const { return bottom - top; }
+    CPoint TopLeft() const { return {left, top}; }
+    bool PtInRect(CPoint p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
+    bool operator==(const CRect&) const = default;
+};
