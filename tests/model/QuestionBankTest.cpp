@@ -1,0 +1,167 @@
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "TempDir.h"
+#include "TreeBytes.h"
+#include "model/QuestionBank.h"
+#include "storage/CFileException.h"
+#include "storage/TreeNode.h"
+
+namespace {
+
+void AddQuestion(TreeNode& root, int index, const std::string& text, int answer)
+{
+    TreeNode& child = root.AddChild("otazka", index);
+    child.SetText("text", text, 0);
+    for (int i = 1; i <= 3; ++i) {
+        child.SetText("text", text + " " + std::to_string(i), i);
+    }
+    child.SetInt("odpoved", answer, 0);
+    child.SetInt("isobr", 0, 0);
+}
+
+void ExpectDefault(const Question& q)
+{
+    for (const std::string& text : q.m_strText) {
+        EXPECT_EQ(text, "");
+    }
+    EXPECT_EQ(q.m_nAnswer, -1);
+    EXPECT_EQ(q.m_nPicture, 0);
+    EXPECT_EQ(q.m_strPicture, "");
+}
+
+TEST(QuestionBank, QuestionsComeFromTheirChildInDatabaseOrder)
+{
+    TreeNode root;
+    root.SetInt("count", 3, 0);
+    AddQuestion(root, 2, "third", 2); // children are found by index, not by position
+    AddQuestion(root, 0, "first", 0);
+    AddQuestion(root, 0, "shadowed", 1);
+    root.AddChild("jina", 1).SetText("text", "not a question", 0);
+
+    QuestionBank bank;
+    bank.LoadFromNode(root);
+    ASSERT_EQ(bank.GetSize(), 3);
+    EXPECT_EQ(bank[0].m_strText[0], "first");
+    EXPECT_EQ(bank[0].m_strText[3], "first 3");
+    EXPECT_EQ(bank[0].m_nAnswer, 0);
+    ExpectDefault(bank[1]);
+    EXPECT_EQ(bank[2].m_strText[1], "third 1");
+    EXPECT_EQ(bank[2].m_nAnswer, 2);
+}
+
+TEST(QuestionBank, AnEmptyOrMissingCountGivesAnEmptyBank)
+{
+    QuestionBank bank;
+    TreeNode counted;
+    counted.SetInt("count", 0, 0);
+    AddQuestion(counted, 0, "ignored", 0);
+    bank.LoadFromNode(counted);
+    EXPECT_EQ(bank.GetSize(), 0);
+
+    TreeNode uncounted;
+    AddQuestion(uncounted, 0, "ignored", 0);
+    bank.LoadFromNode(uncounted);
+    EXPECT_EQ(bank.GetSize(), 0);
+}
+
+TEST(QuestionBank, NegativeAndAbsurdCountsGiveAnEmptyBank)
+{
+    for (const int count : {-1, -2147483647 - 1, QuestionBank::kMaxQuestions + 1, 2147483647}) {
+        TreeNode root;
+        root.SetInt("count", count, 0);
+        AddQuestion(root, 0, "q", 0);
+        QuestionBank bank;
+        bank.SetSize(4);
+        bank.LoadFromNode(root);
+        EXPECT_EQ(bank.GetSize(), 0) << count;
+    }
+    TreeNode largest;
+    largest.SetInt("count", QuestionBank::kMaxQuestions, 0);
+    QuestionBank bank;
+    bank.LoadFromNode(largest);
+    EXPECT_EQ(bank.GetSize(), QuestionBank::kMaxQuestions);
+}
+
+TEST(QuestionBank, ThePictureNameIsReadOnlyForAQuestionWithAPicture)
+{
+    TreeNode root;
+    root.SetInt("count", 2, 0);
+    TreeNode& without = root.AddChild("otazka", 0);
+    without.SetInt("isobr", 0, 0);
+    without.SetText("obrname", "obr001", 0);
+    TreeNode& with = root.AddChild("otazka", 1);
+    with.SetInt("isobr", 1, 0);
+    with.SetText("obrname", "obr002", 0);
+
+    QuestionBank bank;
+    bank.LoadFromNode(root);
+    EXPECT_EQ(bank[0].m_nPicture, 0);
+    EXPECT_EQ(bank[0].m_strPicture, "");
+    EXPECT_EQ(bank[1].m_nPicture, 1);
+    EXPECT_EQ(bank[1].m_strPicture, "obr002");
+}
+
+TEST(QuestionBank, MissingOrMistypedValuesKeepTheDefaults)
+{
+    TreeNode root;
+    root.SetInt("count", 1, 0);
+    TreeNode& child = root.AddChild("otazka", 0);
+    child.SetText("text", "question", 0);
+    child.SetText("text", "a", 1);
+    child.SetText("text", "c", 3);
+    child.SetLong("odpoved", 1, 0);
+    child.SetText("long", "", 0);
+    child.SetText("text", std::string(1500, 'y'), 1);
+
+    QuestionBank bank;
+    bank.LoadFromNode(root);
+    const Question& q = bank[0];
+    EXPECT_EQ(q.m_strText[0], "question");
+    EXPECT_EQ(q.m_strText[1], std::string(1099, 'y'));
+    EXPECT_EQ(q.m_strText[2], "");
+    EXPECT_EQ(q.m_strText[3], "c");
+    EXPECT_EQ(q.m_nAnswer, -1);
+    EXPECT_EQ(q.m_nPicture, 0);
+}
+
+TEST(QuestionBank, IndexingOutsideTheBankRaisesInsteadOfReadingPastIt)
+{
+    QuestionBank bank;
+    bank.SetSize(2);
+    EXPECT_NO_THROW(bank[1]);
+    EXPECT_THROW(bank[2], std::out_of_range);
+    EXPECT_THROW(bank[-1], std::out_of_range);
+}
+
+TEST(QuestionDatabase, LoadsAFileAndEmptiesTheBankForAnUnreadableOne)
+{
+    TempDir dir;
+    TreeNode root;
+    root.SetInt("count", 2, 0);
+    AddQuestion(root, 0, "Co je to bóje?", 1);
+    AddQuestion(root, 1, "Kdo má přednost?", 2);
+    ASSERT_TRUE(root.SaveFile(dir.File("Demootazky.dat")));
+
+    QuestionBank bank;
+    LoadQuestionDatabase(dir.File("Demootazky.dat"), bank);
+    ASSERT_EQ(bank.GetSize(), 2);
+    EXPECT_EQ(bank[1].m_strText[0], "Kdo má přednost?");
+    EXPECT_EQ(bank[1].m_nAnswer, 2);
+
+    TreeBytes::WriteFile(dir.File("broken.dat"), TreeBytes::Bytes(300, 0x1F));
+    LoadQuestionDatabase(dir.File("broken.dat"), bank);
+    EXPECT_EQ(bank.GetSize(), 0);
+}
+
+TEST(QuestionDatabase, AnUnopenableFileRaisesTheFileErrorAndLeavesTheBank)
+{
+    TempDir dir;
+    QuestionBank bank;
+    bank.SetSize(3);
+    EXPECT_THROW(LoadQuestionDatabase(dir.File("Demootazky.dat"), bank), CFileException);
+    EXPECT_EQ(bank.GetSize(), 3);
+}
+
+} // namespace

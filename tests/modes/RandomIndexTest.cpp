@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include <ctime>
+#include <vector>
+
+#include "ScriptedDraws.h"
+#include "modes/RandomGenerator.h"
+#include "modes/RandomIndex.h"
+
+namespace {
+
+TEST(RandomGenerator, TheSameSeedGivesTheSameDrawsOfFifteenBits)
+{
+    // The classic C runtime's sequence for seed 1.
+    RandomGenerator generator(1);
+    const std::vector<int> first = {41, 18467, 6334, 26500, 19169};
+    for (int expected : first) {
+        EXPECT_EQ(generator.Draw(), expected);
+    }
+    RandomGenerator a(0xDEADBEEF);
+    RandomGenerator b(0);
+    b.Seed(0xDEADBEEF);
+    bool sawZero = false;
+    bool sawMax = false;
+    for (int i = 0; i < 200000; ++i) {
+        const int draw = a.Draw();
+        ASSERT_EQ(draw, b.Draw());
+        ASSERT_GE(draw, 0);
+        ASSERT_LE(draw, RandomGenerator::kMax);
+        sawZero |= draw == 0;
+        sawMax |= draw == RandomGenerator::kMax;
+    }
+    EXPECT_TRUE(sawZero);
+    EXPECT_TRUE(sawMax);
+}
+
+TEST(RandomGenerator, SeedingFromTheClockIsReproducibleWithinASecond)
+{
+    const std::time_t now = std::time(nullptr);
+    SeedRandomFromClock();
+    const int first = DrawRandom();
+    const int second = DrawRandom();
+    if (std::time(nullptr) != now) {
+        GTEST_SKIP() << "the second changed while seeding";
+    }
+    SeedRandom(static_cast<std::uint32_t>(now));
+    EXPECT_EQ(DrawRandom(), first);
+    EXPECT_EQ(DrawRandom(), second);
+}
+
+TEST(RandomIndex, TheMaximumDrawGivesTheLastIndex)
+{
+    ScriptedDraws draws;
+    draws.Script({32767, 0, 32766, 32767, 16383}, -1);
+    EXPECT_EQ(RandomIndex(10), 9);
+    EXPECT_EQ(RandomIndex(10), 0);
+    EXPECT_EQ(RandomIndex(10), 9);
+    EXPECT_EQ(RandomIndex(1), 0);
+    EXPECT_EQ(RandomIndex(2), 0);
+    EXPECT_EQ(draws.Count(), 5);
+    EXPECT_EQ(RandomIndex(0), 0);
+    EXPECT_EQ(draws.Count(), 5);
+}
+
+TEST(RandomIndex, EveryIndexGetsItsShareOfTheDrawsAndTheLastOneMore)
+{
+    ScriptedDraws draws;
+    std::vector<int> all(32768);
+    for (int r = 0; r <= 32767; ++r) {
+        all[static_cast<std::size_t>(r)] = r;
+    }
+    draws.Script(all, -1);
+    std::vector<int> hits(7);
+    for (int r = 0; r <= 32767; ++r) {
+        const int index = RandomIndex(7);
+        ASSERT_GE(index, 0);
+        ASSERT_LT(index, 7);
+        ++hits[static_cast<std::size_t>(index)];
+    }
+    EXPECT_EQ(hits, (std::vector<int>{4681, 4681, 4681, 4681, 4681, 4681, 4682}));
+}
+
+TEST(RandomIndex, LargeCountsDoNotOverflow)
+{
+    ScriptedDraws draws;
+    draws.Script({32767, 16384}, -1);
+    EXPECT_EQ(RandomIndex(2147483647), 2147483646);
+    EXPECT_EQ(RandomIndex(2000000), 1000030);
+}
+
+} // namespace

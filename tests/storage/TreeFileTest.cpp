@@ -1,0 +1,533 @@
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <csignal>
+#include <filesystem>
+#include <random>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "TempDir.h"
+#include "TreeBytes.h"
+#include "storage/CFileException.h"
+#include "storage/TreeNode.h"
+
+using TreeBytes::Bytes;
+
+namespace {
+
+void ExpectSameTree(const TreeNode& expected, const TreeNode& actual)
+{
+    EXPECT_EQ(actual.GetName(), expected.GetName());
+    EXPECT_EQ(actual.GetIndex(), expected.GetIndex());
+    ASSERT_EQ(actual.GetValueCount(), expected.GetValueCount());
+    for (std::size_t i = 0; i < expected.GetValueCount(); ++i) {
+        const TreeValue& a = actual.GetValueAt(i);
+        const TreeValue& e = expected.GetValueAt(i);
+        EXPECT_EQ(a.GetName(), e.GetName());
+        EXPECT_EQ(a.GetIndex(), e.GetIndex());
+        EXPECT_EQ(a.GetType(), e.GetType());
+        EXPECT_EQ(a.GetBytes(), e.GetBytes());
+    }
+    ASSERT_EQ(actual.GetChildCount(), expected.GetChildCount());
+    for (std::size_t i = 0; i < expected.GetChildCount(); ++i) {
+        ExpectSameTree(expected.GetChildAt(i), actual.GetChildAt(i));
+    }
+}
+
+void ExpectUntouched(const TreeNode& node)
+{
+    EXPECT_EQ(node.GetName(), "Main");
+    EXPECT_EQ(node.GetIndex(), 0);
+    EXPECT_EQ(node.GetValueCount(), 0u);
+    EXPECT_EQ(node.GetChildCount(), 0u);
+}
+
+// Loads bytes written as a file into a fresh node.
+TreeLoadStatus LoadBytes(const TempDir& dir, const Bytes& file, TreeNode& node)
+{
+    const std::string path = dir.File("input.tree");
+    TreeBytes::WriteFile(path, file);
+    return node.LoadFileWithStatus(path);
+}
+
+TreeLoadStatus LoadPayload(const TempDir& dir, const Bytes& payload, TreeNode& node)
+{
+    return LoadBytes(dir, TreeBytes::TreeFile(TreeBytes::StreamOf(payload)), node);
+}
+
+// The uncompressed stream U of a file our writer produced, with the deflate data checked to end
+// exactly 8 bytes before the end of the file.
+Bytes StreamOfFile(const Bytes& file)
+{
+    std::size_t consumed = 0;
+    Bytes u = TreeBytes::RawInflate(file, 58, consumed);
+    EXPECT_EQ(58 + consumed + 8, file.size());
+    return u;
+}
+
+TEST(TreeFileFormat, EmptyRootHasTheGoldenBytes)
+{
+    TempDir dir;
+    const std::string path = dir.File("empty.tree");
+    ASSERT_TRUE(TreeNode().SaveFile(path));
+    const Bytes file = TreeBytes::ReadFile(path);
+
+    ASSERT_GT(file.size(), 66u);
+    EXPECT_EQ(Bytes(file.begin(), file.begin() + 10), TreeBytes::GzipHeader());
+    EXPECT_EQ(std::string(file.begin() + 10, file.begin() + 58),
+              "Lomvik Keyed Tree File Format, revision 2003    ");
+    const Bytes expectedU = {0x14, 0x00, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00, 0x4D, 0x61, 0x69, 0x6E,
+                             0x00, 0xFF, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xFE, 0x2B};
+    EXPECT_EQ(StreamOfFile(file), expectedU);
+    EXPECT_EQ(Bytes(file.end() - 8, file.end()), (Bytes{0xF2, 0x3A, 0x1C, 0xE6, 0x18, 0x00, 0x00, 0x00}));
+}
+
+TEST(TreeFileFormat, NamesUnderAChildComeBeforeTheParentsValueNames)
+{
+    TreeNode root;
+    root.SetInt("count", 1, 0);
+    root.AddChild("otazka", 0).SetText("text", "Co je to?", 0);
+    TempDir dir;
+    ASSERT_TRUE(root.SaveFile(dir.File("bank.tree")));
+
+    const Bytes expected = TreeBytes::Payload()
+                               .NameTable({"Main", "otazka", "text", "count"})
+                               .NodeStart(0, 0)
+                               .NodeStart(1, 0)
+                               .Value(4, 2, 0, "Co je to?")
+                               .NodeEnd()
+                               .IntValue(3, 0, 1)
+                               .NodeEnd()
+                               .Finish();
+    EXPECT_EQ(StreamOfFile(TreeBytes::ReadFile(dir.File("bank.tree"))), TreeBytes::StreamOf(expected));
+}
+
+TEST(TreeFileFormat, SettingsShapedRootHasTheDocumentedSizes)
+{
+    TreeNode root;
+    root.SetBool("m_bUShowAll", true, 0);
+    for (const char* name :
+         {"m_nULast", "m_nZLast", "m_nZVsechny", "m_nZPocetOtazek", "m_nZNovytest", "m_nZKontrolaOdpovedi"}) {
+        root.SetInt(name, 0, 0);
+    }
+    for (int i = 0; i < 1000; ++i) {
+        root.SetInt("m_test", 0, i);
+    }
+    for (const char* name : {"m_testCount", "m_testPos", "m_nUZacatek"}) {
+        root.SetInt(name, 0, 0);
+    }
+    root.SetBool("m_bZOnlyNew", true, 0);
+    root.SetInt("m_nTimeTest", 0, 0);
+    root.SetInt("m_nTimeTotal", 60, 0);
+    root.SetLong("m_nTimeOver", 0, 0);
+    ASSERT_EQ(root.GetValueCount(), 1014u);
+
+    TempDir dir;
+    ASSERT_TRUE(root.SaveFile(dir.File("navik.cfg")));
+    const Bytes u = StreamOfFile(TreeBytes::ReadFile(dir.File("navik.cfg")));
+    EXPECT_EQ(u.size(), 17438u);
+    EXPECT_EQ(u[0] | u[1] << 8 | u[2] << 16 | u[3] << 24, 17434);
+    // Name table of 16 names and 191 bytes, then the root's record of 17,242 bytes, then the checksum.
+    EXPECT_EQ(u[4], 16);
+    EXPECT_EQ(u[4 + 191], 0xFF);
+    EXPECT_EQ(u[4 + 191 + 17242 - 1], 0xFE);
+}
+
+TEST(TreeFileFormat, ReadsAnyConformingDeflateStreamAndSkipsGzipHeaderFields)
+{
+    const Bytes payload = TreeBytes::Payload()
+                              .NameTable({"Main", "text", "count"})
+                              .NodeStart(0, 7)
+                              .Value(4, 1, 2, std::string(5000, 'q') + "konec")
+                              .IntValue(2, 0, 150)
+                              .NodeEnd()
+                              .Finish();
+    struct Writer
+    {
+        std::uint8_t flags;
+        int level;
+        std::size_t splitEvery;
+    };
+    const Writer writers[] = {{0, 0, 0},    {0, 1, 0},    {0, 9, 0},    {0, 6, 100},    {0x04, 6, 0},
+                              {0x08, 6, 0}, {0x10, 6, 0}, {0x02, 6, 0}, {0x1E, 9, 1000}};
+    TempDir dir;
+    for (const Writer& writer : writers) {
+        SCOPED_TRACE(::testing::Message() << "flags " << int(writer.flags) << " level " << writer.level);
+        TreeNode node;
+        const Bytes file =
+            TreeBytes::TreeFile(TreeBytes::StreamOf(payload), TreeBytes::GzipHeader(writer.flags),
+                                writer.level, writer.splitEvery);
+        ASSERT_EQ(LoadBytes(dir, file, node), TreeLoadStatus::Loaded);
+        EXPECT_EQ(node.GetIndex(), 7);
+        std::int32_t count = 0;
+        EXPECT_TRUE(node.GetInt("count", count, 0));
+        EXPECT_EQ(count, 150);
+        std::string text;
+        EXPECT_TRUE(node.GetText("text", text, 2));
+        EXPECT_EQ(text.size(), 1099u);
+    }
+}
+
+TEST(TreeFileFormat, ReaderAcceptsValuesBeforeChildrenAndKeepsDuplicates)
+{
+    const Bytes payload = TreeBytes::Payload()
+                              .NameTable({"Root", "v", "child"})
+                              .NodeStart(0, -3)
+                              .IntValue(1, 0, 1)
+                              .NodeStart(2, 4)
+                              .NodeEnd()
+                              .IntValue(1, 0, 2)
+                              .NodeEnd()
+                              .Finish();
+    TempDir dir;
+    TreeNode node;
+    ASSERT_EQ(LoadPayload(dir, payload, node), TreeLoadStatus::Loaded);
+    EXPECT_EQ(node.GetName(), "Root");
+    EXPECT_EQ(node.GetIndex(), -3);
+    ASSERT_EQ(node.GetValueCount(), 2u);
+    std::int32_t v = 0;
+    EXPECT_TRUE(node.GetInt("v", v, 0));
+    EXPECT_EQ(v, 1);
+    ASSERT_NE(node.FindChild("child", 4), nullptr);
+}
+
+void FillRandomly(TreeNode& node, std::mt19937& rng, int depth)
+{
+    static const char* const kNames[] = {"Main",
+                                         "otazka",
+                                         "text",
+                                         "m_test",
+                                         "",
+                                         "U\xE8"
+                                         "en\xED",
+                                         "a b"};
+    static const std::uint8_t kTypes[] = {1, 2, 4, 6, 0, 3, 200};
+    auto pick = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
+    const int values = pick(9);
+    for (int i = 0; i < values; ++i) {
+        Bytes bytes(static_cast<std::size_t>(pick(8) == 0 ? 300 + pick(200) : pick(40)));
+        for (auto& byte : bytes) {
+            byte = static_cast<std::uint8_t>(rng());
+        }
+        node.SetValue(kNames[pick(7)], bytes.data(), static_cast<std::int32_t>(bytes.size()), kTypes[pick(7)],
+                      pick(5) - 1);
+    }
+    const int children = depth < 3 ? pick(4) : 0;
+    for (int i = 0; i < children; ++i) {
+        FillRandomly(node.AddChild(kNames[pick(7)], static_cast<std::int32_t>(rng())), rng, depth + 1);
+    }
+}
+
+TEST(TreeFileFormat, WriteThenReadReproducesRandomTrees)
+{
+    TempDir dir;
+    for (unsigned seed = 1; seed <= 60; ++seed) {
+        SCOPED_TRACE(::testing::Message() << "seed " << seed);
+        std::mt19937 rng(seed);
+        TreeNode original;
+        FillRandomly(original, rng, 0);
+        ASSERT_TRUE(original.SaveFile(dir.File("tree")));
+        TreeNode copy;
+        ASSERT_EQ(copy.LoadFileWithStatus(dir.File("tree")), TreeLoadStatus::Loaded);
+        ExpectSameTree(original, copy);
+    }
+}
+
+TEST(TreeFileFormat, EverySingleBitFlipOfThePayloadIsRejected)
+{
+    TreeNode root;
+    root.SetInt("count", 2, 0);
+    root.SetBool("flag", true, 0);
+    root.AddChild("otazka", 0).SetText("text", "Kdo?", 0);
+    TempDir dir;
+    ASSERT_TRUE(root.SaveFile(dir.File("good")));
+    const Bytes u = StreamOfFile(TreeBytes::ReadFile(dir.File("good")));
+    const Bytes payload(u.begin() + 4, u.end());
+
+    for (std::size_t bit = 0; bit < payload.size() * 8; ++bit) {
+        Bytes flipped = payload;
+        flipped[bit / 8] ^= static_cast<std::uint8_t>(1u << (bit % 8));
+        TreeNode node;
+        ASSERT_EQ(LoadPayload(dir, flipped, node), TreeLoadStatus::ChecksumMismatch) << "bit " << bit;
+        ExpectUntouched(node);
+    }
+}
+
+TEST(TreeFileFormat, TheGzipTrailerIsNotNeededToAcceptAFile)
+{
+    TempDir dir;
+    TreeNode root;
+    root.SetInt("count", 3, 0);
+    ASSERT_TRUE(root.SaveFile(dir.File("good")));
+    Bytes file = TreeBytes::ReadFile(dir.File("good"));
+    file[file.size() - 8] ^= 0xFF;
+    TreeNode node;
+    EXPECT_EQ(LoadBytes(dir, file, node), TreeLoadStatus::Loaded);
+}
+
+TEST(TreeFileFormat, PayloadsThatDoNotFitAreRefusedWhole)
+{
+    using TreeBytes::Payload;
+    const auto body = [] { return Payload().NameTable({"Main", "v"}).NodeStart(0, 0); };
+    const struct
+    {
+        const char* what;
+        Bytes payload;
+    } cases[] = {
+        {"name index past the table", body().IntValue(2, 0, 1).NodeEnd().Finish()},
+        {"negative name index", body().IntValue(-1, 0, 1).NodeEnd().Finish()},
+        {"node name index past the table", Payload().NameTable({"Main"}).NodeStart(1, 0).NodeEnd().Finish()},
+        {"negative name count", Payload().Int32(-1).NodeStart(0, 0).NodeEnd().Finish()},
+        {"name count beyond the bytes", Payload().Int32(1000).Raw("Main").Byte(0).Finish()},
+        {"name without terminator", Payload().Int32(1).Raw("Main").Finish()},
+        {"value size past the end", body().Byte(2).Int32(1).Int32(0).Int32(100).Int32(5).NodeEnd().Finish()},
+        {"negative value size", body().Byte(2).Int32(1).Int32(0).Int32(-4).NodeEnd().Finish()},
+        {"value record cut short", body().Byte(2).Int32(1).Finish()},
+        {"missing end marker", body().IntValue(1, 0, 1).Finish()},
+        {"unclosed child", body().NodeStart(1, 0).NodeEnd().Finish()},
+        {"bytes after the root", body().NodeEnd().Byte(0).Finish()},
+        {"root without start marker",
+         Payload().NameTable({"Main"}).Byte(0).Int32(0).Int32(0).NodeEnd().Finish()},
+        {"only the checksum", Payload().Finish()},
+    };
+    TempDir dir;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TreeNode node;
+        EXPECT_EQ(LoadPayload(dir, c.payload, node), TreeLoadStatus::MalformedPayload);
+        ExpectUntouched(node);
+    }
+}
+
+Bytes NestedPayload(int depth)
+{
+    TreeBytes::Payload payload;
+    payload.NameTable({"Main", "n"}).NodeStart(0, 0);
+    for (int i = 0; i < depth; ++i) {
+        payload.NodeStart(1, i);
+    }
+    for (int i = 0; i <= depth; ++i) {
+        payload.NodeEnd();
+    }
+    return payload.Finish();
+}
+
+TEST(TreeFileFormat, NestingIsLimitedTheSameWayForReaderAndWriter)
+{
+    TempDir dir;
+    TreeNode shallow;
+    EXPECT_EQ(LoadPayload(dir, NestedPayload(100), shallow), TreeLoadStatus::Loaded);
+    TreeNode deep;
+    EXPECT_EQ(LoadPayload(dir, NestedPayload(101), deep), TreeLoadStatus::MalformedPayload);
+    // A payload of nothing but start markers must not exhaust the stack either.
+    TreeNode hostile;
+    EXPECT_EQ(LoadPayload(dir, NestedPayload(200000), hostile), TreeLoadStatus::MalformedPayload);
+
+    TreeNode root;
+    TreeNode* node = &root;
+    for (int i = 0; i < 100; ++i) {
+        node = &node->AddChild("n", i);
+    }
+    EXPECT_TRUE(root.SaveFile(dir.File("deep")));
+    node->AddChild("n", 100);
+    EXPECT_FALSE(root.SaveFile(dir.File("deeper")));
+    EXPECT_FALSE(std::filesystem::exists(dir.File("deeper")));
+}
+
+TEST(TreeFileFormat, ANameWithAZeroByteIsNotWritten)
+{
+    TempDir dir;
+    TreeNode root;
+    root.SetInt(std::string("a\0b", 3), 1, 0);
+    EXPECT_FALSE(root.SaveFile(dir.File("zero")));
+    EXPECT_TRUE(dir.Entries().empty());
+}
+
+Bytes StreamWithLength(std::uint32_t length, std::size_t bytesBehind)
+{
+    Bytes u = {static_cast<std::uint8_t>(length), static_cast<std::uint8_t>(length >> 8),
+               static_cast<std::uint8_t>(length >> 16), static_cast<std::uint8_t>(length >> 24)};
+    u.resize(4 + bytesBehind, 0x55);
+    return u;
+}
+
+TEST(TreeFileFormat, ShortOrLyingStreamsAreIgnored)
+{
+    TempDir dir;
+    const struct
+    {
+        const char* what;
+        Bytes file;
+        TreeLoadStatus status;
+    } cases[] = {
+        {"no magic", TreeBytes::GzipHeader(), TreeLoadStatus::WrongMagic},
+        {"other magic",
+         [] {
+             Bytes f = TreeBytes::TreeFile(StreamWithLength(1, 1));
+             f[20] ^= 1;
+             return f;
+         }(),
+         TreeLoadStatus::WrongMagic},
+        {"no length", TreeBytes::TreeFile({1, 0}), TreeLoadStatus::DataEndsEarly},
+        {"length beyond the data", TreeBytes::TreeFile(StreamWithLength(50 * 1024 * 1024, 100)),
+         TreeLoadStatus::DataEndsEarly},
+        {"length 2^31 - 1", TreeBytes::TreeFile(StreamWithLength(0x7FFFFFFF, 100)),
+         TreeLoadStatus::MalformedPayload},
+        {"length 0", TreeBytes::TreeFile(StreamWithLength(0, 10)), TreeLoadStatus::MalformedPayload},
+        {"negative length", TreeBytes::TreeFile(StreamWithLength(0xFFFFFFF0, 10)),
+         TreeLoadStatus::MalformedPayload},
+        {"broken deflate data",
+         [] {
+             Bytes f = TreeBytes::TreeFile(StreamWithLength(3000, 3000), TreeBytes::GzipHeader(), 0);
+             f[58] = 0xFF;
+             return f;
+         }(),
+         TreeLoadStatus::DataEndsEarly},
+        {"not gzip", Bytes(200, 'x'), TreeLoadStatus::NotGzip},
+        {"empty file", Bytes{}, TreeLoadStatus::NotGzip},
+        {"gzip header of another method",
+         [] {
+             Bytes f = TreeBytes::TreeFile(StreamWithLength(1, 1));
+             f[2] = 9;
+             return f;
+         }(),
+         TreeLoadStatus::NotGzip},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TreeNode node;
+        EXPECT_EQ(LoadBytes(dir, c.file, node), c.status);
+        ExpectUntouched(node);
+    }
+}
+
+TEST(TreeFileErrors, UnreadablePathsRaiseTheFileError)
+{
+    TempDir dir;
+    TreeNode node;
+    try {
+        node.LoadFile(dir.File("missing.dat"));
+        FAIL() << "no error raised";
+    } catch (const CFileException& error) {
+        EXPECT_EQ(error.m_cause, CFileException::fileNotFound);
+        EXPECT_EQ(error.m_lOsError, ENOENT);
+        EXPECT_EQ(error.m_strFileName, dir.File("missing.dat"));
+    }
+    try {
+        node.LoadFile(dir.Path());
+        FAIL() << "no error raised";
+    } catch (const CFileException& error) {
+        EXPECT_EQ(error.m_cause, CFileException::accessDenied);
+    }
+    ExpectUntouched(node);
+}
+
+TEST(TreeFileErrors, SavingIntoAMissingDirectoryRaisesTheFileError)
+{
+    TempDir dir;
+    const std::string path = dir.File("absent/navik.cfg");
+    try {
+        TreeNode().SaveFile(path);
+        FAIL() << "no error raised";
+    } catch (const CFileException& error) {
+        EXPECT_EQ(error.m_cause, CFileException::fileNotFound);
+        EXPECT_EQ(error.m_strFileName, path);
+    }
+    EXPECT_TRUE(dir.Entries().empty());
+}
+
+class OldFile : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        TreeNode old;
+        old.SetText("kept", "the old settings", 0);
+        ASSERT_TRUE(old.SaveFile(m_path));
+        m_before = TreeBytes::ReadFile(m_path);
+    }
+
+    void ExpectOldFileIntact() const
+    {
+        EXPECT_EQ(TreeBytes::ReadFile(m_path), m_before);
+        EXPECT_EQ(m_dir.Entries(), std::vector<std::string>{"navik.cfg"});
+    }
+
+    TempDir m_dir;
+    std::string m_path = m_dir.File("navik.cfg");
+    Bytes m_before;
+};
+
+TEST_F(OldFile, AFailedWriteLeavesItByteIdentical)
+{
+    TreeNode big;
+    std::mt19937 rng(7);
+    std::string noise(40000, '\0');
+    for (char& c : noise) {
+        c = static_cast<char>(rng());
+    }
+    big.SetText("noise", noise, 0);
+
+    // A file size limit makes writes fail even for root, who may write anywhere.
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    int cause = CFileException::none;
+    std::string name;
+    try {
+        big.SaveFile(m_path);
+    } catch (const CFileException& error) {
+        cause = error.m_cause;
+        name = error.m_strFileName;
+    }
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previous);
+
+    EXPECT_EQ(cause, CFileException::diskFull);
+    EXPECT_EQ(name, m_path);
+    ExpectOldFileIntact();
+}
+
+TEST_F(OldFile, ANonWritableDirectoryLeavesItByteIdentical)
+{
+    if (geteuid() == 0) {
+        GTEST_SKIP() << "root writes into read-only directories; the file size test covers this case";
+    }
+    ASSERT_EQ(chmod(m_dir.Path().c_str(), 0555), 0);
+    EXPECT_THROW(TreeNode().SaveFile(m_path), CFileException);
+    chmod(m_dir.Path().c_str(), 0755);
+    ExpectOldFileIntact();
+}
+
+TEST_F(OldFile, AReplacementKeepsItsPermissions)
+{
+    ASSERT_EQ(chmod(m_path.c_str(), 0640), 0);
+    TreeNode root;
+    root.SetInt("new", 1, 0);
+    ASSERT_TRUE(root.SaveFile(m_path));
+    struct stat info
+    {
+    };
+    ASSERT_EQ(stat(m_path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+    EXPECT_EQ(m_dir.Entries(), std::vector<std::string>{"navik.cfg"});
+    TreeNode reread;
+    reread.LoadFile(m_path);
+    EXPECT_EQ(reread.FindValue("new", 0), 0);
+}
+
+TEST(TreeFileErrors, AFailedRenameRemovesTheTemporaryFile)
+{
+    TempDir dir;
+    const std::string path = dir.File("occupied");
+    ASSERT_EQ(mkdir(path.c_str(), 0755), 0);
+    EXPECT_THROW(TreeNode().SaveFile(path), CFileException);
+    EXPECT_EQ(dir.Entries(), std::vector<std::string>{"occupied"});
+}
+
+} // namespace

@@ -1,0 +1,183 @@
+#include "tools/navik-bank/BankChecker.h"
+
+#include <algorithm>
+#include <map>
+
+#include "storage/TreeNode.h"
+#include "tools/navik-bank/BankCompiler.h"
+#include "tools/navik-bank/BankQuestion.h"
+#include "tools/navik-bank/PictureFile.h"
+#include "tools/navik-bank/SourceQuestion.h"
+#include "tools/navik-bank/Windows1250Encoder.h"
+
+namespace {
+
+QString DescribeValue(const TreeNode& node, const std::string& name, std::int32_t index)
+{
+    const TreeValue& value = node.GetValueAt(static_cast<std::size_t>(node.FindValue(name, index)));
+    return QStringLiteral("type code %1, %2 bytes").arg(value.GetType()).arg(value.GetSize());
+}
+
+// The number of questions the program would load, or -1 when it would load none.
+int CheckCount(const TreeNode& root, QStringList& findings)
+{
+    const QString consequence = QStringLiteral("the program sees no questions");
+    std::int32_t count = 0;
+    if (root.FindValue("count", 0) < 0) {
+        findings << QStringLiteral("\"count\" is missing; %1").arg(consequence);
+        return -1;
+    }
+    if (!root.GetInt("count", count, 0)) {
+        findings << QStringLiteral("\"count\" is not an integer (%1); %2")
+                        .arg(DescribeValue(root, "count", 0), consequence);
+        return -1;
+    }
+    if (count <= 0) {
+        findings << QStringLiteral("\"count\" is %1; %2").arg(count).arg(consequence);
+        return -1;
+    }
+    if (count > BankCompiler::kMaxQuestions) {
+        findings << QStringLiteral("the bank holds %1 questions; an exam can use at most %2")
+                        .arg(count)
+                        .arg(BankCompiler::kMaxQuestions);
+    }
+    return count;
+}
+
+QString Range(std::int64_t first, std::int64_t last)
+{
+    return first == last ? QString::number(first) : QStringLiteral("%1-%2").arg(first).arg(last);
+}
+
+// The first "otazka" child of each index, as the program finds them; later ones and those outside
+// 0..count-1 are never read.
+std::map<std::int32_t, const TreeNode*> CheckChildren(const TreeNode& root, int count, QStringList& findings)
+{
+    std::map<std::int32_t, const TreeNode*> questions;
+    for (std::size_t i = 0; i < root.GetChildCount(); ++i) {
+        const TreeNode& child = root.GetChildAt(i);
+        if (child.GetName() != "otazka") {
+            continue;
+        }
+        const std::int32_t index = child.GetIndex();
+        if (!questions.emplace(index, &child).second) {
+            findings << QStringLiteral(
+                            "\"otazka\" %1 appears more than once; the program reads only the first")
+                            .arg(index);
+        } else if (count > 0 && (index < 0 || index >= count)) {
+            findings << QStringLiteral("\"otazka\" %1 lies outside 0..%2 and is never shown")
+                            .arg(index)
+                            .arg(count - 1);
+        }
+    }
+    if (count <= 0) {
+        return {};
+    }
+    // Report the gaps as ranges, so a huge count with few children stays a short report.
+    QStringList gaps;
+    std::int64_t next = 0;
+    for (const auto& [index, node] : questions) {
+        if (index >= count) {
+            break;
+        }
+        if (index > next) {
+            gaps << Range(next, index - 1);
+        }
+        next = std::max<std::int64_t>(next, std::int64_t{index} + 1);
+    }
+    if (next < count) {
+        gaps << Range(next, count - 1);
+    }
+    if (!gaps.isEmpty()) {
+        findings << QStringLiteral("\"otazka\" %1 missing; those questions show empty").arg(gaps.join(u", "));
+    }
+    std::erase_if(questions, [count](const auto& entry) { return entry.first < 0 || entry.first >= count; });
+    return questions;
+}
+
+void CheckTexts(const TreeNode& node, const QString& label, QStringList& findings)
+{
+    for (std::int32_t i = 0; i < 4; ++i) {
+        const QString what = BankQuestion::kTextNames[i];
+        std::string text;
+        if (node.FindValue("text", i) < 0) {
+            findings << QStringLiteral("%1: %2 is missing").arg(label, what);
+        } else if (!node.GetText("text", text, i)) {
+            findings << QStringLiteral("%1: %2 is not a text (%3)")
+                            .arg(label, what, DescribeValue(node, "text", i));
+        } else if (Windows1250Encoder::Decode(text).trimmed().isEmpty()) {
+            findings << QStringLiteral("%1: %2 is empty").arg(label, what);
+        } else {
+            const TreeValue& value = node.GetValueAt(static_cast<std::size_t>(node.FindValue("text", i)));
+            // A terminating zero is allowed; text after a zero, or beyond the buffer, is lost.
+            const std::size_t stored =
+                static_cast<std::size_t>(value.GetSize()) - (value.GetBytes().back() == 0 ? 1 : 0);
+            if (stored > text.size()) {
+                findings << QStringLiteral("%1: %2 is cut after %3 of its %4 bytes")
+                                .arg(label, what)
+                                .arg(text.size())
+                                .arg(stored);
+            }
+        }
+    }
+}
+
+void CheckAnswer(const TreeNode& node, const QString& label, QStringList& findings)
+{
+    std::int32_t answer = -1;
+    if (node.FindValue("odpoved", 0) < 0) {
+        findings << QStringLiteral("%1: the correct answer (\"odpoved\") is missing").arg(label);
+    } else if (!node.GetInt("odpoved", answer, 0)) {
+        findings << QStringLiteral("%1: the correct answer (\"odpoved\") is not an integer (%2)")
+                        .arg(label, DescribeValue(node, "odpoved", 0));
+    } else if (answer < 0 || answer > 2) {
+        findings << QStringLiteral("%1: the correct answer index %2 is outside 0..2").arg(label).arg(answer);
+    }
+}
+
+void CheckPicture(const TreeNode& node, const QString& label, const QString& picturesDir,
+                  QStringList& findings)
+{
+    std::int32_t hasPicture = 0;
+    if (node.FindValue("isobr", 0) >= 0 && !node.GetInt("isobr", hasPicture, 0)) {
+        findings << QStringLiteral("%1: the picture flag (\"isobr\") is not an integer (%2)")
+                        .arg(label, DescribeValue(node, "isobr", 0));
+    }
+    if (hasPicture == 0) {
+        return;
+    }
+    std::string bytes;
+    node.GetText("obrname", bytes, 0);
+    const QString name = Windows1250Encoder::Decode(bytes);
+    if (name.isEmpty()) {
+        findings << QStringLiteral("%1: has a picture but no picture name (\"obrname\")").arg(label);
+    } else if (!PictureFile::IsPlainName(name)) {
+        findings << QStringLiteral("%1: the picture name \"%2\" points outside the picture folder")
+                        .arg(label, name);
+    } else if (!picturesDir.isEmpty()) {
+        const QString problem = PictureFile::Problem(picturesDir, name);
+        if (!problem.isEmpty()) {
+            findings << QStringLiteral("%1: picture \"%2\": %3").arg(label, name, problem);
+        }
+    }
+}
+
+} // namespace
+
+QStringList BankChecker::Check(const TreeNode& root, const QString& picturesDir)
+{
+    QStringList findings;
+    const int count = CheckCount(root, findings);
+    for (const auto& [index, node] : CheckChildren(root, count, findings)) {
+        SourceQuestion question;
+        question.m_nNumber = index + 1;
+        std::string text;
+        node->GetText("text", text, 0);
+        question.m_strText = Windows1250Encoder::Decode(text);
+        const QString label = question.Label();
+        CheckTexts(*node, label, findings);
+        CheckAnswer(*node, label, findings);
+        CheckPicture(*node, label, picturesDir, findings);
+    }
+    return findings;
+}

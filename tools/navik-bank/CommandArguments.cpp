@@ -1,0 +1,44 @@
+#include "tools/navik-bank/CommandArguments.h"
+
+#include <algorithm>
+
+CommandArguments::CommandArguments(const std::vector<std::string>& arguments,
+                                   const std::vector<std::string>& valueOptions)
+{
+    const auto known = [&](const std::string& name) {
+        return std::find(valueOptions.begin(), valueOptions.end(), name) != valueOptions.end();
+    };
+    for (std::size_t i = 0; i < arguments.size() && m_strError.empty(); ++i) {
+        const std::string& argument = arguments[i];
+        const std::size_t equals = argument.find('=');
+        if (argument == "--help" || argument == "-h") {
+            m_bHelp = true;
+        } else if (argument.size() < 2 || argument[0] != '-') {
+            m_positional.push_back(argument);
+        } else if (argument.starts_with("--") && equals != std::string::npos &&
+                   known(argument.substr(0, equals))) {
+            Accept(argument.substr(0, equals), argument.substr(equals + 1));
+        } else if (!known(argument)) {
+            m_strError = "unknown option " + argument;
+        } else if (i + 1 == arguments.size()) {
+            m_strError = argument + " needs a value";
+        } else {
+            Accept(argument, arguments[++i]);
+        }
+    }
+}
+
+std::optional<std::string> CommandArguments::Option(const std::string& name) const
+{
+    const auto found = m_options.find(name);
+    return found == m_options.end() ? std::nullopt : std::optional(found->second);
+}
+
+void CommandArguments::Accept(const std::string& name, const std::string& value)
+{
+    if (value.empty()) {
+        m_strError = name + " needs a value";
+    } else if (!m_options.emplace(name, value).second) {
+        m_strError = name + " is given more than once";
+    }
+}

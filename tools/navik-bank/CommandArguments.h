@@ -1,0 +1,28 @@
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+// The arguments of one command: positional ones, the options it accepts (each taking one value,
+// as "-o FILE", "--pictures DIR" or "--pictures=DIR") and "--help"/"-h".
+class CommandArguments
+{
+public:
+    CommandArguments(const std::vector<std::string>& arguments, const std::vector<std::string>& valueOptions);
+
+    // Empty when the arguments parse; otherwise what is wrong with them.
+    const std::string& Error() const { return m_strError; }
+    bool WantsHelp() const { return m_bHelp; }
+    const std::vector<std::string>& Positional() const { return m_positional; }
+    std::optional<std::string> Option(const std::string& name) const;
+
+private:
+    void Accept(const std::string& name, const std::string& value);
+
+    std::vector<std::string> m_positional;
+    std::map<std::string, std::string> m_options;
+    std::string m_strError;
+    bool m_bHelp = false;
+};

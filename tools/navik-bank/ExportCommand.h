@@ -1,0 +1,13 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+// navik-bank export FILE.dat [-o FILE.json]: writes a question database back as its JSON source,
+// which builds into the same bytes again.
+class ExportCommand
+{
+public:
+    static int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
+};

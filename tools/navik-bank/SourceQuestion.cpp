@@ -1,0 +1,28 @@
+#include "tools/navik-bank/SourceQuestion.h"
+
+namespace {
+
+constexpr int kLabelWords = 6;
+constexpr qsizetype kLabelLength = 40;
+
+QString FirstWords(const QString& text)
+{
+    const QStringList words = text.simplified().split(u' ', Qt::SkipEmptyParts);
+    QString start = words.mid(0, kLabelWords).join(u' ');
+    const bool cut = words.size() > kLabelWords || start.size() > kLabelLength;
+    start.truncate(kLabelLength);
+    return cut ? start + QStringLiteral("...") : start;
+}
+
+} // namespace
+
+QString SourceQuestion::Label() const
+{
+    QString label = QStringLiteral("question %1").arg(m_nNumber);
+    if (m_nLine > 0) {
+        label += QStringLiteral(" (line %1)").arg(m_nLine);
+    }
+    const QString start = FirstWords(m_strText);
+    label += start.isEmpty() ? QStringLiteral(" (no text)") : QStringLiteral(" \"%1\"").arg(start);
+    return label;
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// One question as an author wrote it, before it is checked and converted: the texts are still
+// Unicode and nothing is known to be valid yet.
+class SourceQuestion
+{
+public:
+    // How messages name the question: its number, the source line when there is one, and the
+    // first words of its text, so an author can find it in a long file.
+    QString Label() const;
+
+    int m_nNumber = 0; // 1-based position in the source
+    int m_nLine = 0;   // first line of the question in the source; 0 when unknown
+    QString m_strText;
+    QStringList m_answers;
+    std::optional<QString> m_correct; // the letter as written; none when missing
+    QString m_strPicture;             // empty: no picture
+};

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <vector>
+
+#include "tools/navik-bank/SourceQuestion.h"
+
+class TreeNode;
+
+// Reads the questions back out of a database tree into their source form, Unicode texts and the
+// correct letter, for a bank that BankChecker has passed.
+class TreeBankReader
+{
+public:
+    static std::vector<SourceQuestion> Read(const TreeNode& root);
+};
