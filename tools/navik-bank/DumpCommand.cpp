@@ -4,49 +4,35 @@
 
 #include "Command.h"
 #include "TreeJsonWriter.h"
-#include "storage/CFileException.h"
 #include "storage/TreeNode.h"
+#include "tools/navik-bank/BankFile.h"
+#include "tools/navik-bank/CommandArguments.h"
 
 namespace {
 
-const char* Reason(TreeLoadStatus status)
-{
-    switch (status) {
-    case TreeLoadStatus::NotGzip:
-        return "not a gzip file";
-    case TreeLoadStatus::WrongMagic:
-        return "wrong magic, not a tree file";
-    case TreeLoadStatus::DataEndsEarly:
-        return "data ends early";
-    case TreeLoadStatus::ChecksumMismatch:
-        return "checksum mismatch";
-    case TreeLoadStatus::MalformedPayload:
-        return "malformed payload";
-    case TreeLoadStatus::Loaded:
-        break;
-    }
-    return "";
-}
+constexpr const char* kUsage = "usage: navik-bank dump FILE\n";
+constexpr const char* kHelp =
+    "Prints a tree file as JSON: every node and value in the file's order, booleans, numbers and\n"
+    "texts (decoded from Windows-1250) as such, anything else as hex. For a file the program\n"
+    "would not read it says why on standard error and exits 1.\n";
 
 } // namespace
 
 int RunDump(const std::vector<std::string>& arguments)
 {
-    if (arguments.size() != 1) {
-        std::fprintf(stderr, "usage: navik-bank dump FILE\n");
+    const CommandArguments args(arguments, {});
+    if (args.WantsHelp()) {
+        std::printf("%s\n%s", kUsage, kHelp);
+        return 0;
+    }
+    if (!args.Error().empty() || args.Positional().size() != 1) {
+        std::fprintf(stderr, "%s", kUsage);
         return 2;
     }
-    const std::string& path = arguments[0];
     TreeNode root;
-    TreeLoadStatus status;
-    try {
-        status = root.LoadFileWithStatus(path);
-    } catch (const CFileException& error) {
-        std::fprintf(stderr, "navik-bank: cannot open %s\n", error.what());
-        return 1;
-    }
-    if (status != TreeLoadStatus::Loaded) {
-        std::fprintf(stderr, "navik-bank: %s: %s\n", path.c_str(), Reason(status));
+    QString error;
+    if (!BankFile::Load(QString::fromStdString(args.Positional()[0]), root, error)) {
+        std::fprintf(stderr, "navik-bank: %s\n", error.toUtf8().constData());
         return 1;
     }
     const std::string json = TreeJsonWriter::Write(root);
