@@ -32,18 +32,21 @@ navik_install_packages() {
 # faces with Wine but outside fontconfig's search path, so point fontconfig at them.
 navik_install_fonts() {
     local conf=/etc/fonts/conf.d/99-navik-fonts.conf
-    if [ ! -f "$conf" ]; then
-        navik_sudo tee "$conf" >/dev/null <<'XML'
+    local wanted
+    wanted=$(cat <<'XML'
 <?xml version="1.0"?>
 <!DOCTYPE fontconfig SYSTEM "fonts.dtd">
 <fontconfig>
   <dir>/usr/share/wine/fonts</dir>
-  <!-- Wine's MS Sans Serif is bitmap-only, which Debian's fontconfig rejects; its
-       vector successor has Arial's metrics, so both resolve to Liberation Sans. -->
-  <alias binding="same"><family>MS Sans Serif</family><accept><family>Liberation Sans</family></accept></alias>
+  <!-- Wine's MS Sans Serif is bitmap-only, which Debian's fontconfig rejects; Tahoma, its
+       successor as the dialog face, has the widths the dialog layouts were made for. -->
+  <alias binding="same"><family>MS Sans Serif</family><accept><family>Tahoma</family></accept></alias>
   <alias binding="same"><family>Arial</family><accept><family>Liberation Sans</family></accept></alias>
 </fontconfig>
 XML
+)
+    if [ "$(cat "$conf" 2>/dev/null)" != "$wanted" ]; then
+        printf '%s\n' "$wanted" | navik_sudo tee "$conf" >/dev/null
         navik_sudo fc-cache -f >/dev/null 2>&1 || true
     fi
 }

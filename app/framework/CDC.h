@@ -1,9 +1,13 @@
 #pragma once
 // A device context: a painter on a surface plus the state that the control-colour
-// handlers set (text colour, background mode, selected font). A context backed by an
-// image can be read back, which is what block copies from it need; every control's
+// handlers set (text colour, background mode and colour, selected font). A context backed
+// by an image can be read back, which is what block copies from it need; every control's
 // paint runs on such an image that starts out holding what the dialog painted beneath
 // the control, as a Windows device context of a child without clip-children does.
+//
+// Selecting a font records its description, so text drawn later through the context uses
+// that font even when the CFont object has gone (a control-colour handler may select a
+// font that lives only for the one request).
 
 #include "CGdiObjects.h"
 #include "WinTypes.h"
@@ -30,11 +34,15 @@ public:
 
     int SetBkMode(int mode);
     int GetBkMode() const { return m_nBkMode; }
+    COLORREF SetBkColor(COLORREF color);
+    COLORREF GetBkColor() const { return m_crBk; }
     COLORREF SetTextColor(COLORREF color);
     COLORREF GetTextColor() const { return m_crText; }
     // Selects a font for text drawn through this context; returns the previous one.
     CFont* SelectObject(CFont* font);
     CFont* GetCurrentFont() const { return m_pFont; }
+    // The description of the selected font, or none when no font was selected.
+    const LOGFONT* GetSelectedLogFont() const { return m_bFontSelected ? &m_logFont : nullptr; }
     int GetMapMode() const { return m_nMapMode; }
     int SetMapMode(int mode);
 
@@ -49,7 +57,10 @@ private:
     QPainter* m_pPainter = nullptr;
     QImage* m_pImage = nullptr;
     int m_nBkMode = OPAQUE;
+    COLORREF m_crBk = RGB(255, 255, 255);
     COLORREF m_crText = 0;
     CFont* m_pFont = nullptr;
+    LOGFONT m_logFont;
+    bool m_bFontSelected = false;
     int m_nMapMode = MM_TEXT;
 };

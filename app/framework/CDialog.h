@@ -32,16 +32,20 @@ public:
     BOOL UpdateData(BOOL saveAndValidate = TRUE);
 
     UINT GetTemplateId() const { return m_nTemplateId; }
-    // A command from a control (button click, click notification of a static).
+    // A command from a control (button click, click notification of a static): the
+    // handler mapped to id, else OnOK for IDOK and OnCancel for IDCANCEL. False when
+    // nothing handled it.
     virtual BOOL OnCommand(UINT id);
-    // The framework's usual control brush: the dialog face colour.
+    // The framework's usual control brush: the dialog face colour (white for edits).
     HBRUSH OnCtlColor(CDC* dc, CWnd* control, UINT controlKind) override;
+    // A key pressed without modifiers that the focused control did not use, before the
+    // dialog's own keys (Enter, Escape); TRUE when the dialog used it.
+    virtual BOOL OnDialogKey(UINT virtualKey);
 
 protected:
     virtual void DoDataExchange(CDataExchange* dx);
 
-    template <class T>
-    void MapCommand(UINT id, void (T::*handler)())
+    template <class T> void MapCommand(UINT id, void (T::*handler)())
     {
         m_commands[id] = [this, handler] { (static_cast<T*>(this)->*handler)(); };
     }
@@ -51,4 +55,5 @@ private:
     std::map<UINT, std::function<void()>> m_commands;
     std::unique_ptr<DialogWidget> m_pWidget;
     int m_nModalResult = IDCANCEL;
+    bool m_bEnded = false;
 };

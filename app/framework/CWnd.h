@@ -30,9 +30,13 @@ public:
 
     // The widget this object is bound to, or none.
     QWidget* GetSafeHwnd() const { return m_hWnd; }
+    // The object bound to widget, or none.
+    static CWnd* FromHandle(const QWidget* widget);
     CWnd* GetParent() const;
     CWnd* GetDlgItem(int id) const;
     int GetDlgCtrlID() const;
+    // The window and control styles of the template (WS_*, SS_*, ES_*, ...).
+    DWORD GetStyle() const;
 
     void SetWindowText(const CString& text);
     void GetWindowText(CString& text) const;
@@ -43,6 +47,8 @@ public:
     BOOL ShowWindow(int command);
     BOOL IsWindowVisible() const;
     BOOL IsIconic() const;
+    CWnd* SetFocus();
+    static CWnd* GetFocus();
 
     void MoveWindow(int x, int y, int width, int height, BOOL repaint = TRUE);
     void GetClientRect(CRect* rect) const;
@@ -78,6 +84,8 @@ public:
     virtual LRESULT OnMouseLeave();
     virtual void OnLButtonUp(UINT flags, CPoint point);
     virtual void OnSize(UINT type, int width, int height);
+    // The close request of the system menu and the caption's close button.
+    virtual void OnClose();
 
     // Framework internals: binding to the widget.
     void AttachWidget(QWidget* widget);

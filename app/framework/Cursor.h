@@ -21,7 +21,8 @@ constexpr int SM_CYSMICON = 50;
 // None when there is no cursor of that id.
 HCURSOR LoadCursorResource(UINT id);
 BOOL DestroyCursor(HCURSOR cursor);
-// Makes the cursor current for the window whose cursor request is being handled.
+// Makes the cursor current for the window whose cursor request is being handled (the one
+// under the mouse); outside a cursor request it changes nothing. Returns the previous one.
 HCURSOR SetCursor(HCURSOR cursor);
 const QCursor* CursorToQt(HCURSOR cursor);
 
@@ -31,3 +32,6 @@ BOOL DestroyIcon(HICON icon);
 BOOL DrawIcon(CDC* dc, int x, int y, HICON icon);
 const QIcon* IconToQt(HICON icon);
 int GetSystemMetrics(int index);
+
+// The mouse position in screen coordinates.
+BOOL GetCursorPos(CPoint* point);

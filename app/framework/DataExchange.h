@@ -10,6 +10,11 @@
 class CWnd;
 class CDialog;
 
+// Thrown by CDataExchange::Fail to end an exchange; UpdateData catches it.
+struct DataExchangeFailure
+{
+};
+
 class CDataExchange
 {
 public:
@@ -21,7 +26,8 @@ public:
     // The control with this id, remembered as the one a later failure refers to.
     CWnd* PrepareCtrl(int id);
     CWnd* PrepareEditCtrl(int id);
-    // Reports the failure on the last prepared control and ends the exchange.
+    // Focuses (and, for an edit, selects) the last prepared control and ends the
+    // exchange; the caller has shown its message.
     [[noreturn]] void Fail();
 
 private:

@@ -1,0 +1,50 @@
+#include "CSpinButtonCtrl.h"
+
+#include "qt/SpinWidget.h"
+
+#include <QLineEdit>
+
+namespace {
+
+SpinWidget* SpinOf(const CWnd* window)
+{
+    return dynamic_cast<SpinWidget*>(window->GetSafeHwnd());
+}
+
+} // namespace
+
+void CSpinButtonCtrl::SetRange(int lower, int upper)
+{
+    if (SpinWidget* spin = SpinOf(this))
+        spin->SetRange(lower, upper);
+}
+
+void CSpinButtonCtrl::GetRange(int& lower, int& upper) const
+{
+    if (const SpinWidget* spin = SpinOf(this)) {
+        lower = spin->Lower();
+        upper = spin->Upper();
+    }
+}
+
+int CSpinButtonCtrl::SetPos(int position)
+{
+    SpinWidget* spin = SpinOf(this);
+    if (!spin)
+        return 0;
+    const int previous = spin->Pos();
+    spin->SetPos(position);
+    return previous;
+}
+
+int CSpinButtonCtrl::GetPos() const
+{
+    SpinWidget* spin = SpinOf(this);
+    return spin ? spin->Pos() : 0;
+}
+
+CWnd* CSpinButtonCtrl::GetBuddy() const
+{
+    const SpinWidget* spin = SpinOf(this);
+    return spin ? CWnd::FromHandle(spin->Buddy()) : nullptr;
+}

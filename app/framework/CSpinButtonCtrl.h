@@ -1,0 +1,17 @@
+#pragma once
+// An up-down control attached to the edit before it in the template (its buddy). The
+// range is 0..1000 until set otherwise; the up arrow steps towards the upper end.
+
+#include "CWnd.h"
+
+class CSpinButtonCtrl : public CWnd
+{
+public:
+    void SetRange(int lower, int upper);
+    void SetRange32(int lower, int upper) { SetRange(lower, upper); }
+    void GetRange(int& lower, int& upper) const;
+    int SetPos(int position);
+    int GetPos() const;
+    // The buddy window, or none.
+    CWnd* GetBuddy() const;
+};

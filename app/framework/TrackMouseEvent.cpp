@@ -1,0 +1,26 @@
+#include "CButton.h"
+
+#include "qt/WindowData.h"
+#include "qt/WindowEvents.h"
+
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+BOOL _TrackMouseEvent(TRACKMOUSEEVENT* track)
+{
+    if (!track || !track->hwndTrack || !(track->dwFlags & TME_LEAVE))
+        return FALSE;
+    QWidget* widget = track->hwndTrack->GetSafeHwnd();
+    if (!widget)
+        return FALSE;
+    WindowData::SetLeaveTracked(widget, true);
+    // With the mouse already outside, Windows posts the leave at once.
+    if (!widget->underMouse()) {
+        QTimer::singleShot(0, widget, [target = QPointer<QWidget>(widget)] {
+            if (target)
+                DeliverMouseLeave(target);
+        });
+    }
+    return TRUE;
+}

@@ -1,0 +1,23 @@
+#include "QtConversions.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+QString FromAnsi(std::string_view ansi)
+{
+    QStringDecoder decoder("windows-1250");
+    return decoder.decode(QByteArrayView(ansi.data(), qsizetype(ansi.size())));
+}
+
+std::string ToAnsi(const QString& text)
+{
+    QStringEncoder encoder("windows-1250", QStringConverter::Flag::ConvertInvalidToNull);
+    const QByteArray bytes = encoder.encode(text);
+    std::string out(bytes.constData(), std::size_t(bytes.size()));
+    // The encoder marks characters it cannot represent with NUL; Windows puts '?' there.
+    for (char& c : out) {
+        if (c == '\0')
+            c = '?';
+    }
+    return out;
+}

@@ -1,0 +1,74 @@
+#include "StaticWidget.h"
+
+#include "Artwork.h"
+#include "ControlCanvas.h"
+#include "ControlColour.h"
+#include "QtConversions.h"
+#include "StaticTextPainter.h"
+#include "WindowData.h"
+#include "WindowEvents.h"
+#include "app/framework/Cursor.h"
+#include "res/DialogTemplate.h"
+
+#include <QMouseEvent>
+
+StaticWidget::StaticWidget(QWidget* dialog, DWORD style) : QWidget(dialog)
+{
+    WindowData::SetStyle(this, style);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::NoFocus);
+    if (!(style & SS_NOTIFY))
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void StaticWidget::paintEvent(QPaintEvent*)
+{
+    ControlCanvas canvas(this);
+    CDC& dc = canvas.DC();
+    const HBRUSH brush = RequestControlColour(this, dc, CTLCOLOR_STATIC);
+    if (!brush->hollow)
+        canvas.Painter().fillRect(rect(), ToQColor(brush->color));
+
+    const DWORD type = WindowData::Style(this) & SS_TYPEMASK;
+    const CString text = WindowData::Text(this);
+    if (type == SS_ICON) {
+        const UINT icon = text.size() > 1 && text[0] == '#' ? UINT(std::atoi(text.c_str() + 1)) : 0;
+        canvas.Painter().drawPixmap(0, 0, IconPixmap(icon, GetSystemMetrics(SM_CXICON)));
+    } else {
+        StaticTextStyle style;
+        style.font = ControlFont(dc, this);
+        style.color = ToQColor(dc.GetTextColor());
+        if (dc.GetBkMode() == OPAQUE)
+            style.background = ToQColor(dc.GetBkColor());
+        style.centred = type == SS_CENTER;
+        style.wordWrap = type != SS_SIMPLE;
+        style.disabled = !isEnabled();
+        DrawStaticText(canvas.Painter(), rect(), FromAnsi(text), style);
+    }
+    canvas.Present(this);
+}
+
+void StaticWidget::mousePressEvent(QMouseEvent* event)
+{
+    NoteCursorPosition(event);
+    if (event->button() == Qt::LeftButton)
+        DeliverCommand(this, UINT(WindowData::Id(this)));
+}
+
+void StaticWidget::mouseMoveEvent(QMouseEvent* event)
+{
+    DeliverMouseMove(this, event);
+}
+
+void StaticWidget::mouseReleaseEvent(QMouseEvent* event)
+{
+    NoteCursorPosition(event);
+    if (event->button() == Qt::LeftButton)
+        DeliverLButtonUp(this, MouseKeyFlags(event), ClientPoint(event));
+}
+
+void StaticWidget::leaveEvent(QEvent*)
+{
+    DeliverMouseLeave(this);
+}

@@ -1,0 +1,16 @@
+#pragma once
+// The artwork of the cursor resources: monochrome 32 x 32 images as rows of characters,
+// 'X' black, 'o' white and '.' transparent, with their hot spots.
+
+#include "app/framework/WinTypes.h"
+
+struct CursorArt
+{
+    static constexpr int kSize = 32;
+    const char* const* rows;
+    int hotX;
+    int hotY;
+};
+
+// The image of cursor resource id, or none.
+const CursorArt* FindCursorArt(UINT id);

@@ -1,0 +1,246 @@
+// Painting of controls: static text in the font and colour the control-colour handler
+// chose over the dialog's background, and the owner-draw request of buttons with its
+// item state, the background beneath and the mouse-leave notification.
+
+#include "app/framework/CButton.h"
+#include "app/framework/CDC.h"
+#include "app/framework/CDialog.h"
+#include "app/framework/DataExchange.h"
+#include "app/framework/qt/StaticTextPainter.h"
+#include "res/resource.h"
+#include "tests/support/GuiTest.h"
+#include "tests/support/ModalDriver.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QTest>
+
+#include <vector>
+
+namespace {
+
+class ControlPaintTest : public GuiTest
+{
+};
+
+const QColor kGreen(0, 160, 0);
+
+bool IsRed(QColor c)
+{
+    return c.red() > 200 && c.green() < 80 && c.blue() < 80;
+}
+
+bool IsDark(QColor c)
+{
+    return c.red() < 40 && c.green() < 40 && c.blue() < 40;
+}
+
+// The rows and columns holding pixels that match.
+QRect InkBounds(const QImage& image, bool (*ink)(QColor))
+{
+    QRect bounds;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (ink(image.pixelColor(x, y)))
+                bounds |= QRect(x, y, 1, 1);
+        }
+    }
+    return bounds;
+}
+
+class RecordingButton : public CButton
+{
+public:
+    std::vector<UINT> m_states;
+    QColor m_beneath;
+    int m_nLeaves = 0;
+    bool m_bHover = false;
+
+    void DrawItem(LPDRAWITEMSTRUCT item) override
+    {
+        m_states.push_back(item->itemState);
+        m_beneath = item->hDC->GetImage()->pixelColor(item->rcItem.Width() / 2, 1);
+    }
+    void OnMouseMove(UINT flags, CPoint point) override
+    {
+        CButton::OnMouseMove(flags, point);
+        if (!m_bHover) {
+            m_bHover = true;
+            TRACKMOUSEEVENT track;
+            track.dwFlags = TME_LEAVE;
+            track.hwndTrack = this;
+            _TrackMouseEvent(&track);
+        }
+    }
+    LRESULT OnMouseLeave() override
+    {
+        m_bHover = false;
+        ++m_nLeaves;
+        return 0;
+    }
+};
+
+// The results window over a green background; the title in a large red font.
+class PaintedDialog : public CDialog
+{
+public:
+    PaintedDialog() : CDialog(IDD_RESULTS) { MapCommand(IDC_CORRECTION_TEST, &PaintedDialog::OnCorrection); }
+
+    bool m_bHollow = true;
+    int m_nCorrections = 0;
+    RecordingButton m_btnCorrection;
+
+protected:
+    void DoDataExchange(CDataExchange* dx) override { DDX_Control(dx, IDC_CORRECTION_TEST, m_btnCorrection); }
+    BOOL OnEraseBkgnd(CDC* dc) override
+    {
+        CRect client;
+        GetClientRect(&client);
+        dc->GetPainter()->fillRect(0, 0, client.Width(), client.Height(), kGreen);
+        return TRUE;
+    }
+    HBRUSH OnCtlColor(CDC* dc, CWnd* control, UINT kind) override
+    {
+        const HBRUSH usual = CDialog::OnCtlColor(dc, control, kind);
+        dc->SetBkMode(TRANSPARENT);
+        if (control->GetDlgCtrlID() == IDC_RESULT_TITLE) {
+            // Lives for this request only, as the results window's fonts do.
+            CFont font;
+            font.CreateFont(40, 0, 0, 0, FW_BOLD, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, FF_SWISS, "Arial");
+            dc->SelectObject(&font);
+            dc->SetTextColor(RGB(255, 0, 0));
+        }
+        return m_bHollow ? GetStockObject(NULL_BRUSH) : usual;
+    }
+
+private:
+    void OnCorrection() { ++m_nCorrections; }
+};
+
+QImage Render(ModalDialog& modal, int id)
+{
+    return modal.Control(id)->grab().toImage();
+}
+
+TEST_F(ControlPaintTest, StaticTextUsesTheFontAndColourOfTheControlColourRequest)
+{
+    PaintedDialog dialog;
+    RunModal(dialog, [](ModalDialog& modal) {
+        const QImage title = Render(modal, IDC_RESULT_TITLE);
+        // The hollow brush lets the dialog's background through.
+        EXPECT_EQ(title.pixelColor(1, 1), kGreen);
+        EXPECT_EQ(title.pixelColor(title.width() - 2, title.height() - 2), kGreen);
+        const QRect red = InkBounds(title, IsRed);
+        ASSERT_TRUE(red.isValid());
+        EXPECT_FALSE(InkBounds(title, IsDark).isValid());
+        // Centred text.
+        EXPECT_NEAR(red.center().x(), title.width() / 2, 4);
+
+        // The next label keeps the template's 8 points, in black.
+        const QImage count = Render(modal, IDC_RESULT_COUNT);
+        const QRect dark = InkBounds(count, IsDark);
+        ASSERT_TRUE(dark.isValid());
+        EXPECT_LT(dark.height(), 13);
+        EXPECT_GT(red.height(), dark.height() + 4);
+        modal.Key(Qt::Key_Escape);
+    });
+}
+
+TEST_F(ControlPaintTest, DialogBrushFillsTheStaticWithTheFaceColour)
+{
+    PaintedDialog dialog;
+    dialog.m_bHollow = false;
+    RunModal(dialog, [](ModalDialog& modal) {
+        const QImage title = Render(modal, IDC_RESULT_TITLE);
+        EXPECT_EQ(title.pixelColor(1, 1), QColor(240, 240, 240));
+        modal.Key(Qt::Key_Escape);
+    });
+}
+
+TEST_F(ControlPaintTest, StaticTextBreaksLongLinesBetweenWords)
+{
+    QImage image(60, 40, QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    StaticTextStyle style;
+    style.font.setFamily(QStringLiteral("Arial"));
+    style.font.setPixelSize(11);
+    style.color = Qt::black;
+    DrawStaticText(painter, image.rect(), QStringLiteral("Mmmmm Mmmmm"), style);
+    painter.end();
+    const QRect ink = InkBounds(image, IsDark);
+    ASSERT_TRUE(ink.isValid());
+    EXPECT_GT(ink.height(), 16); // two lines
+    EXPECT_LT(ink.right(), image.width() - 1);
+}
+
+TEST_F(ControlPaintTest, OwnerDrawButtonGetsItsItemStateAndTheBackgroundBeneath)
+{
+    PaintedDialog dialog;
+    RunModal(dialog, [&dialog](ModalDialog& modal) {
+        RecordingButton& button = dialog.m_btnCorrection;
+        QWidget* widget = modal.Control(IDC_CORRECTION_TEST);
+        widget->grab();
+        ASSERT_FALSE(button.m_states.empty());
+        EXPECT_EQ(button.m_states.back() & (ODS_SELECTED | ODS_DISABLED), 0u);
+        EXPECT_EQ(button.m_beneath, kGreen);
+
+        QTest::mousePress(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
+        widget->grab();
+        EXPECT_EQ(button.m_states.back() & ODS_SELECTED, ODS_SELECTED);
+        // Dragged off the button while held, it pops up and a release there is no click.
+        QTest::mouseMove(widget, QPoint(-10, -10));
+        widget->grab();
+        EXPECT_EQ(button.m_states.back() & ODS_SELECTED, 0u);
+        QTest::mouseRelease(widget, Qt::LeftButton, Qt::NoModifier, QPoint(-10, -10));
+        EXPECT_EQ(dialog.m_nCorrections, 0);
+
+        modal.Click(IDC_CORRECTION_TEST);
+        EXPECT_EQ(dialog.m_nCorrections, 1);
+
+        button.EnableWindow(FALSE);
+        widget->grab();
+        EXPECT_EQ(button.m_states.back() & ODS_DISABLED, ODS_DISABLED);
+        modal.Key(Qt::Key_Escape);
+    });
+}
+
+TEST_F(ControlPaintTest, TrackedButtonHearsOneLeavePerVisit)
+{
+    PaintedDialog dialog;
+    RunModal(dialog, [&dialog](ModalDialog& modal) {
+        QWidget* button = modal.Control(IDC_CORRECTION_TEST);
+        QWidget* title = modal.Control(IDC_RESULT_TITLE);
+        for (int visit = 1; visit <= 2; ++visit) {
+            QTest::mouseMove(button, button->rect().center());
+            QTest::mouseMove(button, button->rect().center() + QPoint(1, 0));
+            EXPECT_TRUE(dialog.m_btnCorrection.m_bHover);
+            QTest::mouseMove(title, title->rect().center());
+            EXPECT_EQ(dialog.m_btnCorrection.m_nLeaves, visit);
+        }
+        QTest::mouseMove(modal.Control(IDOK), QPoint(3, 3));
+        EXPECT_EQ(dialog.m_btnCorrection.m_nLeaves, 2);
+        modal.Key(Qt::Key_Escape);
+    });
+}
+
+TEST_F(ControlPaintTest, ReleaseWithoutDefaultProcessingSendsNoClick)
+{
+    class StubbornButton : public RecordingButton
+    {
+    public:
+        void OnLButtonUp(UINT, CPoint) override {}
+    };
+    struct Dialog : PaintedDialog
+    {
+        StubbornButton m_btnOk;
+        void DoDataExchange(CDataExchange* dx) override { DDX_Control(dx, IDOK, m_btnOk); }
+    } dialog;
+    RunModal(dialog, [](ModalDialog& modal) {
+        modal.Click(IDOK);
+        EXPECT_TRUE(modal.Window()->isVisible());
+        modal.Key(Qt::Key_Escape);
+    });
+}
+
+} // namespace

@@ -1,0 +1,272 @@
+// Keyboard and mouse input of a dialog: Enter, Escape and the close request, the system
+// menu, button clicks as commands and the up-down control.
+
+#include "app/framework/CDialog.h"
+#include "app/framework/CMenu.h"
+#include "res/resource.h"
+#include "tests/support/GuiTest.h"
+#include "tests/support/ModalDriver.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTest>
+
+#include <vector>
+
+namespace {
+
+class DialogInputTest : public GuiTest
+{
+};
+
+// The learning set-up with its choices as plain buttons, counting what reaches it.
+class InputDialog : public CDialog
+{
+public:
+    InputDialog() : CDialog(IDD_LEARN_SETTINGS) { MapCommand(IDC_START_LAST, &InputDialog::OnStartLast); }
+
+    int m_nStartLastClicks = 0;
+    std::vector<UINT> m_sysCommands;
+    bool m_bRefuseCancel = false;
+    int m_nCancelRequests = 0;
+
+    void OnCancel() override
+    {
+        ++m_nCancelRequests;
+        if (!m_bRefuseCancel)
+            CDialog::OnCancel();
+    }
+    void OnSysCommand(UINT id, LPARAM param) override
+    {
+        m_sysCommands.push_back(id);
+        if ((id & 0xFFF0) != IDM_ABOUTBOX)
+            CDialog::OnSysCommand(id, param);
+    }
+
+protected:
+    BOOL OnInitDialog() override
+    {
+        CDialog::OnInitDialog();
+        if (CMenu* menu = GetSystemMenu(FALSE)) {
+            menu->AppendMenu(MF_SEPARATOR);
+            menu->AppendMenu(MF_STRING, IDM_ABOUTBOX, "&About Navik...");
+        }
+        return TRUE;
+    }
+
+private:
+    void OnStartLast() { ++m_nStartLastClicks; }
+};
+
+TEST_F(DialogInputTest, FirstTabStopHasTheFocusAndTabFollowsTheTemplate)
+{
+    InputDialog dialog;
+    RunModal(dialog, [](ModalDialog& modal) {
+        EXPECT_EQ(QApplication::focusWidget(), modal.Control(IDC_START_FIRST));
+        // Tab visits the tab stops in template order and comes round again.
+        for (int id : {IDC_SHOW_ALL, IDOK, IDCANCEL, IDC_START_FIRST}) {
+            modal.Key(Qt::Key_Tab);
+            EXPECT_EQ(QApplication::focusWidget(), modal.Control(id)) << id;
+        }
+        modal.Key(Qt::Key_Escape);
+    });
+}
+
+TEST_F(DialogInputTest, ClickOnTheOkButtonClosesWithOk)
+{
+    InputDialog dialog;
+    EXPECT_EQ(RunModal(dialog, [](ModalDialog& modal) { modal.Click(IDOK); }), IDOK);
+}
+
+TEST_F(DialogInputTest, ClickReachesTheMappedHandler)
+{
+    InputDialog dialog;
+    RunModal(dialog, [&dialog](ModalDialog& modal) {
+        modal.Click(IDC_START_LAST);
+        modal.Click(IDC_START_LAST);
+        EXPECT_EQ(dialog.m_nStartLastClicks, 2);
+        modal.Key(Qt::Key_Escape);
+    });
+}
+
+TEST_F(DialogInputTest, EnterPressesTheFocusedButton)
+{
+    InputDialog dialog;
+    const int result = RunModal(dialog, [&dialog](ModalDialog& modal) {
+        modal.Control(IDC_START_LAST)->setFocus();
+        modal.Key(Qt::Key_Return);
+        EXPECT_EQ(dialog.m_nStartLastClicks, 1);
+        modal.Control(IDCANCEL)->setFocus();
+        modal.Key(Qt::Key_Return);
+    });
+    EXPECT_EQ(result, IDCANCEL);
+}
+
+TEST_F(DialogInputTest, SpaceClicksTheFocusedButton)
+{
+    InputDialog dialog;
+    RunModal(dialog, [&dialog](ModalDialog& modal) {
+        modal.Control(IDC_START_LAST)->setFocus();
+        modal.Key(Qt::Key_Space);
+        EXPECT_EQ(dialog.m_nStartLastClicks, 1);
+        modal.Key(Qt::Key_Escape);
+    });
+}
+
+TEST_F(DialogInputTest, EnterWithoutAFocusedButtonIsOk)
+{
+    InputDialog dialog;
+    const int result = RunModal(dialog, [](ModalDialog& modal) {
+        modal.Window()->setFocus();
+        modal.Key(Qt::Key_Enter);
+    });
+    EXPECT_EQ(result, IDOK);
+}
+
+TEST_F(DialogInputTest, EnterDoesNothingWhileOkIsDisabled)
+{
+    InputDialog dialog;
+    const int result = RunModal(dialog, [&dialog](ModalDialog& modal) {
+        dialog.GetDlgItem(IDOK)->EnableWindow(FALSE);
+        modal.Window()->setFocus();
+        modal.Key(Qt::Key_Return);
+        EXPECT_TRUE(modal.Window()->isVisible());
+        modal.Key(Qt::Key_Escape);
+    });
+    EXPECT_EQ(result, IDCANCEL);
+}
+
+TEST_F(DialogInputTest, EscapeIsCancel)
+{
+    InputDialog dialog;
+    dialog.m_bRefuseCancel = true;
+    const int result = RunModal(dialog, [&dialog](ModalDialog& modal) {
+        modal.Key(Qt::Key_Escape);
+        EXPECT_EQ(dialog.m_nCancelRequests, 1);
+        EXPECT_TRUE(modal.Window()->isVisible());
+        dialog.m_bRefuseCancel = false;
+        modal.Key(Qt::Key_Escape);
+    });
+    EXPECT_EQ(result, IDCANCEL);
+    EXPECT_EQ(dialog.m_nCancelRequests, 2);
+}
+
+TEST_F(DialogInputTest, CloseRequestIsTheCloseSystemCommandAndCancels)
+{
+    InputDialog dialog;
+    const int result = RunModal(dialog, [](ModalDialog& modal) { modal.Window()->close(); });
+    EXPECT_EQ(result, IDCANCEL);
+    EXPECT_EQ(dialog.m_sysCommands, std::vector<UINT>{SC_CLOSE});
+    EXPECT_EQ(dialog.m_nCancelRequests, 1);
+}
+
+TEST_F(DialogInputTest, SystemMenuHoldsCloseAndTheAppendedItems)
+{
+    InputDialog dialog;
+    RunModal(dialog, [&dialog](ModalDialog& modal) {
+        CMenu* menu = dialog.GetSystemMenu(FALSE);
+        ASSERT_NE(menu, nullptr);
+        ASSERT_EQ(menu->GetMenuItemCount(), 3);
+        EXPECT_EQ(menu->GetMenuItemID(0), SC_CLOSE);
+        EXPECT_EQ(menu->GetMenuItemID(1), 0u);
+        EXPECT_EQ(menu->GetMenuItemID(2), UINT(IDM_ABOUTBOX));
+        CString text;
+        menu->GetMenuString(0, text, MF_BYPOSITION);
+        EXPECT_EQ(text, CString("Zavřít\tAlt+F4"));
+        modal.Key(Qt::Key_Escape);
+    });
+}
+
+TEST_F(DialogInputTest, AltSpaceOpensTheSystemMenuAndTheChoiceIsASystemCommand)
+{
+    InputDialog dialog;
+    RunModal(dialog, [&dialog](ModalDialog& modal) {
+        QStringList items;
+        OnNextPopup([&items](QMenu& menu) {
+            for (const QAction* action : menu.actions())
+                items << (action->isSeparator() ? QStringLiteral("-") : action->text());
+            ChooseMenuItem(menu, QStringLiteral("&About"));
+        });
+        modal.Key(Qt::Key_Space, Qt::AltModifier);
+        EXPECT_TRUE(QTest::qWaitFor([&dialog] { return !dialog.m_sysCommands.empty(); }));
+        EXPECT_EQ(items, (QStringList{QStringLiteral(u"Zavřít\tAlt+F4"), QStringLiteral("-"),
+                                      QStringLiteral("&About Navik...")}));
+        EXPECT_EQ(dialog.m_sysCommands, std::vector<UINT>{IDM_ABOUTBOX});
+        EXPECT_TRUE(modal.Window()->isVisible());
+        modal.Key(Qt::Key_Escape);
+    });
+}
+
+TEST_F(DialogInputTest, RightClickOnTheBackgroundOpensTheSystemMenu)
+{
+    InputDialog dialog;
+    const int result = RunModal(dialog, [](ModalDialog& modal) {
+        OnNextPopup([](QMenu& menu) { ChooseMenuItem(menu, QStringLiteral(u"Zavřít")); });
+        // The top left corner is dialog background.
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(2, 2),
+                                modal.Window()->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(modal.Window(), &click);
+    });
+    EXPECT_EQ(result, IDCANCEL);
+    EXPECT_EQ(dialog.m_sysCommands, std::vector<UINT>{SC_CLOSE});
+}
+
+TEST_F(DialogInputTest, DialogWithoutSystemMenuStyleHasNone)
+{
+    struct Popup : CDialog
+    {
+        Popup() : CDialog(IDD_WRONG_ANSWER) {}
+    } dialog;
+    RunModal(dialog, [&dialog](ModalDialog& modal) {
+        EXPECT_EQ(dialog.GetSystemMenu(FALSE), nullptr);
+        modal.Click(IDOK);
+    });
+}
+
+class SpinDialog : public CDialog
+{
+public:
+    SpinDialog() : CDialog(IDD_EXAM_SETTINGS) {}
+};
+
+void ClickArrow(ModalDialog& modal, bool up)
+{
+    QWidget* spin = modal.Control(IDC_QUESTION_COUNT_SPIN);
+    const QPoint point(spin->width() / 2, up ? spin->height() / 4 : spin->height() * 3 / 4);
+    QTest::mouseClick(spin, Qt::LeftButton, Qt::NoModifier, point);
+}
+
+TEST_F(DialogInputTest, UpArrowIncreasesAndDownArrowDecreasesTheEdit)
+{
+    SpinDialog dialog;
+    RunModal(dialog, [](ModalDialog& modal) {
+        CWnd* edit = modal.Dialog()->GetDlgItem(IDC_QUESTION_COUNT);
+        edit->SetWindowText("70");
+        ClickArrow(modal, true);
+        EXPECT_EQ(edit->GetWindowText(), CString("71"));
+        ClickArrow(modal, false);
+        ClickArrow(modal, false);
+        EXPECT_EQ(edit->GetWindowText(), CString("69"));
+        modal.Key(Qt::Key_Escape);
+    });
+}
+
+TEST_F(DialogInputTest, UpDownStaysWithinZeroToThousand)
+{
+    SpinDialog dialog;
+    RunModal(dialog, [](ModalDialog& modal) {
+        CWnd* edit = modal.Dialog()->GetDlgItem(IDC_QUESTION_COUNT);
+        edit->SetWindowText("0");
+        ClickArrow(modal, false);
+        EXPECT_EQ(edit->GetWindowText(), CString("0"));
+        edit->SetWindowText("1000");
+        ClickArrow(modal, true);
+        EXPECT_EQ(edit->GetWindowText(), CString("1000"));
+        modal.Key(Qt::Key_Escape);
+    });
+}
+
+} // namespace

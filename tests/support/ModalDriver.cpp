@@ -1,0 +1,154 @@
+#include "ModalDriver.h"
+
+#include "app/framework/CDialog.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int kPollMs = 5;
+
+// Calls found(widget) once find() yields a widget, polling from the event loop that
+// is running then; a failure after timeoutMs.
+void WhenFound(std::function<QWidget*()> find, std::function<void(QWidget*)> found, int timeoutMs,
+               const char* what)
+{
+    auto* timer = new QTimer;
+    auto* clock = new QElapsedTimer;
+    clock->start();
+    QObject::connect(timer, &QTimer::timeout, [timer, clock, find, found, timeoutMs, what] {
+        QWidget* widget = find();
+        if (!widget && clock->elapsed() < timeoutMs)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        delete clock;
+        if (widget)
+            found(widget);
+        else
+            ADD_FAILURE() << "no " << what << " appeared within " << timeoutMs << " ms";
+    });
+    timer->start(kPollMs);
+}
+
+// Closes every modal dialog and popup, innermost first.
+void CloseEverything()
+{
+    while (QWidget* popup = QApplication::activePopupWidget())
+        popup->close();
+    while (QWidget* modal = QApplication::activeModalWidget()) {
+        if (auto* dialog = dynamic_cast<QDialog*>(modal))
+            dialog->done(-1);
+        else
+            modal->hide();
+    }
+}
+
+} // namespace
+
+CDialog* ModalDialog::Dialog() const
+{
+    return dynamic_cast<CDialog*>(CWnd::FromHandle(m_pWindow));
+}
+
+QWidget* ModalDialog::Control(int id) const
+{
+    const CDialog* dialog = Dialog();
+    const CWnd* control = dialog ? dialog->GetDlgItem(id) : nullptr;
+    if (!control) {
+        ADD_FAILURE() << "the dialog has no control " << id;
+        return nullptr;
+    }
+    return control->GetSafeHwnd();
+}
+
+void ModalDialog::Click(int id) const
+{
+    if (QWidget* control = Control(id))
+        QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, control->rect().center());
+}
+
+void ModalDialog::Key(int key, Qt::KeyboardModifiers modifiers) const
+{
+    QWidget* focused = m_pWindow->focusWidget();
+    QTest::keyClick(focused ? focused : m_pWindow, Qt::Key(key), modifiers);
+}
+
+void ModalDialog::Type(int id, const QString& text) const
+{
+    auto* edit = dynamic_cast<QLineEdit*>(Control(id));
+    if (!edit) {
+        ADD_FAILURE() << "control " << id << " is no edit";
+        return;
+    }
+    edit->setFocus(Qt::OtherFocusReason);
+    edit->selectAll();
+    if (text.isEmpty())
+        QTest::keyClick(edit, Qt::Key_Delete);
+    else
+        QTest::keyClicks(edit, text);
+}
+
+QImage ModalDialog::Grab() const
+{
+    return m_pWindow->grab().toImage();
+}
+
+void OnNextModal(std::function<void(ModalDialog&)> body, int timeoutMs)
+{
+    QPointer<QWidget> before = QApplication::activeModalWidget();
+    WhenFound(
+        [before] {
+            QWidget* modal = QApplication::activeModalWidget();
+            return modal && modal != before && modal->isVisible() ? modal : nullptr;
+        },
+        [body](QWidget* window) {
+            // A desktop activates a dialog that opens; the offscreen platform leaves that to us.
+            QApplication::setActiveWindow(window);
+            ModalDialog modal(window);
+            body(modal);
+        },
+        timeoutMs, "modal dialog");
+}
+
+void OnNextPopup(std::function<void(QMenu&)> body, int timeoutMs)
+{
+    WhenFound([] { return dynamic_cast<QMenu*>(QApplication::activePopupWidget()); },
+              [body](QWidget* popup) { body(*static_cast<QMenu*>(popup)); }, timeoutMs, "popup menu");
+}
+
+void ChooseMenuItem(QMenu& menu, const QString& text)
+{
+    for (QAction* action : menu.actions()) {
+        if (!action->isSeparator() && action->text().startsWith(text)) {
+            menu.setActiveAction(action);
+            QTest::keyClick(&menu, Qt::Key_Return);
+            return;
+        }
+    }
+    ADD_FAILURE() << "the menu has no item " << text.toStdString();
+    menu.close();
+}
+
+int RunModal(CDialog& dialog, std::function<void(ModalDialog&)> body, int timeoutMs)
+{
+    OnNextModal(std::move(body), timeoutMs);
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [timeoutMs] {
+        ADD_FAILURE() << "the dialog was still open after " << timeoutMs << " ms";
+        CloseEverything();
+    });
+    watchdog.start(timeoutMs * 2);
+    return dialog.DoModal();
+}

@@ -1,0 +1,58 @@
+#pragma once
+// Driving modal dialogs from a test. A modal loop blocks the test, so the test's actions
+// are queued before the loop starts and run inside it once the dialog is up:
+//
+//     ExamDialog dialog;
+//     const int result = RunModal(dialog, [](ModalDialog& modal) {
+//         modal.Type(IDC_QUESTION_COUNT, "30");
+//         modal.Click(IDOK);                      // real mouse events, found by control id
+//     });
+//
+// A dialog opened by something the test does (a button that opens a nested dialog) is
+// reached by queueing its actions with OnNextModal before the click that opens it, and a
+// popup menu (the system menu) likewise with OnNextPopup. A dialog still open after the
+// timeout fails the test and is closed, so a broken test cannot hang the run.
+
+#include <QImage>
+#include <QString>
+
+#include <functional>
+
+class CDialog;
+class QMenu;
+class QWidget;
+
+// The dialog whose modal loop is running, seen from the test.
+class ModalDialog
+{
+public:
+    explicit ModalDialog(QWidget* window) : m_pWindow(window) {}
+
+    QWidget* Window() const { return m_pWindow; }
+    CDialog* Dialog() const;
+    // The control's widget; none (and a test failure) when the dialog has no such control.
+    QWidget* Control(int id) const;
+    // A left click in the middle of the control.
+    void Click(int id) const;
+    // A key press and release, sent to the focused control (the dialog when none).
+    void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const;
+    // Focuses the edit, selects its text and types text over it, key by key.
+    void Type(int id, const QString& text) const;
+    // The dialog as it is on screen now.
+    QImage Grab() const;
+
+private:
+    QWidget* m_pWindow;
+};
+
+// Runs dialog.DoModal() with body run inside its loop once the dialog is up; returns the
+// modal result.
+int RunModal(CDialog& dialog, std::function<void(ModalDialog&)> body, int timeoutMs = 5000);
+
+// Runs body inside the next modal loop that starts.
+void OnNextModal(std::function<void(ModalDialog&)> body, int timeoutMs = 5000);
+
+// Runs body once the next popup menu is open.
+void OnNextPopup(std::function<void(QMenu&)> body, int timeoutMs = 5000);
+// Chooses the item of an open popup menu whose text starts with text, with the keyboard.
+void ChooseMenuItem(QMenu& menu, const QString& text);
