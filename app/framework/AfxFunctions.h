@@ -4,6 +4,6 @@
 
 #include "CWinApp.h"
 #include "FileErrorReport.h"
-#include "MessageBox.h"
 #include "FileNames.h"
+#include "MessageBox.h"
 #include "Shell.h"

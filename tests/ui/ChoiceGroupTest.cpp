@@ -1,0 +1,244 @@
+// Choice groups: the selection exchanged with an integer, and the click rules of the
+// choice buttons driven by real mouse events on the exam set-up's template.
+
+#include "DialogDriver.h"
+
+#include "app/framework/DataExchange.h"
+#include "res/resource.h"
+#include "tests/support/GuiTest.h"
+#include "ui/ChoiceButton.h"
+#include "ui/ChoiceGroup.h"
+#include "ui/GradientDialog.h"
+
+#include <QEvent>
+#include <QImage>
+#include <QObject>
+#include <QTest>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+std::vector<bool> Checked(ChoiceGroup& group)
+{
+    std::vector<bool> checked;
+    for (int i = 0; i < group.GetCount(); ++i)
+        checked.push_back(group.GetChoice(i).IsChecked());
+    return checked;
+}
+
+void Check(ChoiceButton& button, bool checked)
+{
+    int value = checked ? 1 : 0;
+    button.ExchangeChecked(value, FALSE);
+}
+
+class OrderDialog : public GradientDialog
+{
+public:
+    OrderDialog() : GradientDialog(IDD_EXAM_SETTINGS)
+    {
+        SetGradientColors(LightBlue, White);
+        m_order.AddChoice(IDC_ORDER_SEQUENTIAL);
+        m_order.AddChoice(IDC_ORDER_RANDOM);
+        m_order.AddChoice(IDC_ORDER_SIMULATED);
+        MapCommand(IDC_ORDER_SEQUENTIAL, &OrderDialog::OnSequential);
+        MapCommand(IDC_TIME_UNLIMITED, &OrderDialog::OnUnlimited);
+    }
+
+    ChoiceGroup m_order;
+    ChoiceButton m_unlimited;
+    int m_nOrder = 2;
+    // What the click handlers saw.
+    std::vector<bool> m_sequentialClicks;
+    std::vector<bool> m_unlimitedClicks;
+
+protected:
+    void DoDataExchange(CDataExchange* dx) override
+    {
+        GradientDialog::DoDataExchange(dx);
+        m_order.ExchangeChoice(dx, m_nOrder);
+        DDX_Control(dx, IDC_TIME_UNLIMITED, m_unlimited);
+    }
+
+private:
+    void OnSequential() { m_sequentialClicks.push_back(m_order.GetChoice(0).IsChecked()); }
+    void OnUnlimited() { m_unlimitedClicks.push_back(m_unlimited.IsChecked()); }
+};
+
+void Click(const ModalDialog& modal, int id)
+{
+    modal.Click(id);
+    Settle();
+}
+
+// Counts the paints a widget receives.
+class PaintCounter : public QObject
+{
+public:
+    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+    int Count() const { return m_nPaints; }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++m_nPaints;
+        return false;
+    }
+
+private:
+    int m_nPaints = 0;
+};
+
+// Whether the circle of the choice button shows green (checked) rather than red, sampled
+// in its fill below the mark.
+bool LooksChecked(const ModalDialog& modal, int id)
+{
+    const QImage image = GrabArgb(modal);
+    const QRect button = ControlRect(modal, id);
+    const int d = button.height() - 3;
+    const QRgb fill = image.pixel(button.topLeft() + QPoint(d / 2, d - 2));
+    return qGreen(fill) > qRed(fill);
+}
+
+class ChoiceGroupTest : public GuiTest
+{
+};
+
+} // namespace
+
+TEST_F(ChoiceGroupTest, AddedButtonsAreNumberedAndNeverMove)
+{
+    ChoiceGroup group;
+    group.AddChoice(1021);
+    const ChoiceButton* first = &group.GetChoice(0);
+    for (UINT id = 1022; id < 1040; ++id)
+        group.AddChoice(id);
+    EXPECT_EQ(&group.GetChoice(0), first);
+    EXPECT_EQ(group.GetCount(), 19);
+    EXPECT_EQ(group.GetChoice(0).GetIndex(), 0);
+    EXPECT_EQ(group.GetChoice(18).GetIndex(), 18);
+    EXPECT_EQ(ChoiceButton().GetIndex(), -1);
+}
+
+TEST_F(ChoiceGroupTest, SelectingTwoInAGroupOfThreeChecksOnlyTheThird)
+{
+    ChoiceGroup group;
+    for (UINT id : {1021u, 1033u, 1022u})
+        group.AddChoice(id);
+    group.SetSelection(2);
+    EXPECT_EQ(Checked(group), (std::vector{false, false, true}));
+    EXPECT_EQ(group.GetSelection(), 2);
+}
+
+TEST_F(ChoiceGroupTest, SelectionOutsideTheGroupUnchecksAllAndReadsBackAsNone)
+{
+    for (const int outside : {-1, 3}) {
+        ChoiceGroup group;
+        for (UINT id : {1021u, 1033u, 1022u})
+            group.AddChoice(id);
+        group.SetSelection(1);
+        group.SetSelection(outside);
+        EXPECT_EQ(Checked(group), (std::vector{false, false, false})) << outside;
+        EXPECT_EQ(group.GetSelection(), -1) << outside;
+    }
+}
+
+TEST_F(ChoiceGroupTest, WithSeveralCheckedTheLastOneIsTheSelection)
+{
+    ChoiceGroup group;
+    for (UINT id : {1021u, 1033u, 1022u})
+        group.AddChoice(id);
+    Check(group.GetChoice(0), true);
+    Check(group.GetChoice(1), true);
+    EXPECT_EQ(group.GetSelection(), 1);
+}
+
+TEST_F(ChoiceGroupTest, ButtonExchangesItsCheckedStateAsOneOrZero)
+{
+    ChoiceButton button;
+    int value = 7;
+    button.ExchangeChecked(value, FALSE);
+    EXPECT_TRUE(button.IsChecked());
+    value = -1;
+    button.ExchangeChecked(value, TRUE);
+    EXPECT_EQ(value, 1);
+    value = 0;
+    button.ExchangeChecked(value, FALSE);
+    button.ExchangeChecked(value, TRUE);
+    EXPECT_EQ(value, 0);
+}
+
+TEST_F(ChoiceGroupTest, DataExchangeLoadsAndReadsBackTheMember)
+{
+    OrderDialog dialog;
+    ShowAndRun(dialog, [&](ModalDialog& modal) {
+        EXPECT_EQ(Checked(dialog.m_order), (std::vector{false, false, true}));
+        EXPECT_TRUE(LooksChecked(modal, IDC_ORDER_SIMULATED));
+        EXPECT_FALSE(LooksChecked(modal, IDC_ORDER_SEQUENTIAL));
+        dialog.m_order.SetSelection(1);
+        EXPECT_TRUE(dialog.UpdateData(TRUE));
+        EXPECT_EQ(dialog.m_nOrder, 1);
+    });
+}
+
+TEST_F(ChoiceGroupTest, ClickChecksTheButtonAndUnchecksAndRepaintsTheOthers)
+{
+    OrderDialog dialog;
+    ShowAndRun(dialog, [&](ModalDialog& modal) {
+        const PaintCounter random(modal.Control(IDC_ORDER_RANDOM));
+        const PaintCounter simulated(modal.Control(IDC_ORDER_SIMULATED));
+        Click(modal, IDC_ORDER_SEQUENTIAL);
+        EXPECT_GE(random.Count(), 1);
+        EXPECT_GE(simulated.Count(), 1);
+        EXPECT_EQ(Checked(dialog.m_order), (std::vector{true, false, false}));
+        EXPECT_TRUE(LooksChecked(modal, IDC_ORDER_SEQUENTIAL));
+        EXPECT_FALSE(LooksChecked(modal, IDC_ORDER_SIMULATED));
+        // The click reached the dialog after the state had changed.
+        EXPECT_EQ(dialog.m_sequentialClicks, std::vector{true});
+        EXPECT_TRUE(dialog.UpdateData(TRUE));
+        EXPECT_EQ(dialog.m_nOrder, 0);
+    });
+}
+
+TEST_F(ChoiceGroupTest, ClickOnTheCheckedButtonLeavesItChecked)
+{
+    OrderDialog dialog;
+    dialog.m_nOrder = 0;
+    ShowAndRun(dialog, [&](ModalDialog& modal) {
+        Click(modal, IDC_ORDER_SEQUENTIAL);
+        EXPECT_EQ(Checked(dialog.m_order), (std::vector{true, false, false}));
+        EXPECT_EQ(dialog.m_sequentialClicks, std::vector{true});
+    });
+}
+
+TEST_F(ChoiceGroupTest, PressThenReleaseOutsideChangesNothing)
+{
+    OrderDialog dialog;
+    ShowAndRun(dialog, [&](ModalDialog& modal) {
+        QWidget* button = modal.Control(IDC_ORDER_RANDOM);
+        QTest::mousePress(button, Qt::LeftButton, {}, button->rect().center());
+        QTest::mouseMove(button, QPoint(button->width() + 20, button->height() / 2));
+        QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(button->width() + 20, button->height() / 2));
+        Settle();
+        EXPECT_EQ(Checked(dialog.m_order), (std::vector{false, false, true}));
+    });
+}
+
+TEST_F(ChoiceGroupTest, StandAloneButtonTogglesOnEveryClick)
+{
+    OrderDialog dialog;
+    ShowAndRun(dialog, [&](ModalDialog& modal) {
+        Click(modal, IDC_TIME_UNLIMITED);
+        EXPECT_TRUE(dialog.m_unlimited.IsChecked());
+        EXPECT_TRUE(LooksChecked(modal, IDC_TIME_UNLIMITED));
+        Click(modal, IDC_TIME_UNLIMITED);
+        EXPECT_FALSE(dialog.m_unlimited.IsChecked());
+        EXPECT_FALSE(LooksChecked(modal, IDC_TIME_UNLIMITED));
+        EXPECT_EQ(dialog.m_unlimitedClicks, (std::vector{true, false}));
+    });
+}

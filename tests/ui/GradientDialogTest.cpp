@@ -1,0 +1,228 @@
+// The dialog background (gradient, stretched image or the framework's default) and the
+// control colours, on real dialogs built from the program's templates.
+
+#include "DialogDriver.h"
+#include "TestPixels.h"
+
+#include "app/framework/CDC.h"
+#include "app/framework/CGdiObjects.h"
+#include "res/resource.h"
+#include "tests/support/GuiTest.h"
+#include "ui/GradientDialog.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr QRgb kLightBlue = 0xFF8ED4FF;
+constexpr QRgb kLightRed = 0xFFFF8E8E;
+
+class TestDialog : public GradientDialog
+{
+public:
+    explicit TestDialog(UINT templateId = IDD_LEARN_SETTINGS) : GradientDialog(templateId) {}
+
+    void UseDialogBrush() { m_bDefaultBrush = true; }
+};
+
+QRgb FaceColour()
+{
+    const COLORREF face = GetDialogFaceColor();
+    return qRgb(GetRValue(face), GetGValue(face), GetBValue(face));
+}
+
+// A red JPEG with the given size, written to dir.
+CString RedJpeg(const QTemporaryDir& dir, int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(qRgb(220, 20, 20));
+    const QString path = dir.filePath("Logo.jpg");
+    image.save(path, "JPG", 100);
+    return CString(path.toStdString());
+}
+
+// Column 1 runs past the left edge of every control of the templates used here.
+constexpr int kFreeColumn = 1;
+
+void ExpectVerticalGradient(const QImage& image, QRgb top, QRgb bottom)
+{
+    const int last = image.height() - 1;
+    EXPECT_EQ(image.pixel(kFreeColumn, 0), top);
+    EXPECT_TRUE(Near(image.pixel(kFreeColumn, last), bottom, 2));
+    const QRgb middle = qRgb((qRed(top) + qRed(bottom)) / 2, (qGreen(top) + qGreen(bottom)) / 2,
+                             (qBlue(top) + qBlue(bottom)) / 2);
+    EXPECT_TRUE(Near(image.pixel(kFreeColumn, last / 2), middle, 3));
+}
+
+class GradientDialogTest : public GuiTest
+{
+};
+
+} // namespace
+
+TEST_F(GradientDialogTest, StartsWithNeitherBackgroundAndTheLightBlueToWhiteColours)
+{
+    class Members : public GradientDialog
+    {
+    public:
+        Members() : GradientDialog(IDD_LEARN_SETTINGS) {}
+        void Check() const
+        {
+            EXPECT_FALSE(m_bGradient);
+            EXPECT_FALSE(m_bImage);
+            EXPECT_EQ(m_crTop, RGB(142, 212, 255));
+            EXPECT_EQ(m_crBottom, RGB(255, 255, 255));
+            EXPECT_FALSE(m_pImage);
+            EXPECT_FALSE(m_bDefaultBrush);
+        }
+    };
+    Members().Check();
+}
+
+TEST_F(GradientDialogTest, PaintsTheGradientFromTheTopColourToTheBottomColour)
+{
+    TestDialog dialog;
+    dialog.SetGradientColors(GradientDialog::LightRed, GradientDialog::White);
+    ShowAndRun(dialog, [&](ModalDialog& modal) {
+        ExpectVerticalGradient(GrabArgb(modal), kLightRed, 0xFFFFFFFF);
+        ExpectVerticalGradient(ErasedBackground(dialog), kLightRed, 0xFFFFFFFF);
+    });
+}
+
+TEST_F(GradientDialogTest, GradientWinsOverTheImage)
+{
+    const QTemporaryDir dir;
+    TestDialog dialog;
+    dialog.SetBackgroundImage(RedJpeg(dir, 8, 8));
+    dialog.SetGradientColors(GradientDialog::LightBlue, GradientDialog::White);
+    ShowAndRun(dialog,
+               [&](ModalDialog& modal) { ExpectVerticalGradient(GrabArgb(modal), kLightBlue, 0xFFFFFFFF); });
+}
+
+TEST_F(GradientDialogTest, ImageIsStretchedOverTheWholeClientArea)
+{
+    const QTemporaryDir dir;
+    TestDialog dialog;
+    dialog.SetBackgroundImage(RedJpeg(dir, 7, 3));
+    ShowAndRun(dialog, [&](ModalDialog& modal) {
+        const QImage image = ErasedBackground(dialog);
+        const int right = image.width() - 1;
+        const int bottom = image.height() - 1;
+        for (const QPoint p : {QPoint(0, 0), QPoint(right, 0), QPoint(0, bottom), QPoint(right, bottom),
+                               QPoint(right / 2, bottom / 2)})
+            EXPECT_TRUE(Near(image.pixel(p), qRgb(220, 20, 20), 12)) << p.x() << "," << p.y();
+        EXPECT_TRUE(Near(GrabArgb(modal).pixel(kFreeColumn, bottom), qRgb(220, 20, 20), 12));
+    });
+}
+
+TEST_F(GradientDialogTest, MissingImageLeavesTheBackgroundUnpaintedButErased)
+{
+    const QTemporaryDir dir;
+    TestDialog dialog;
+    dialog.SetBackgroundImage(CString(dir.filePath("Logo.jpg").toStdString()));
+    ShowAndRun(dialog, [&](ModalDialog&) {
+        QImage image(20, 20, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::black);
+        QPainter painter(&image);
+        CDC dc(&painter, &image);
+        EXPECT_TRUE(dialog.OnEraseBkgnd(&dc));
+        painter.end();
+        EXPECT_EQ(image.pixel(10, 10), qRgb(0, 0, 0));
+    });
+}
+
+TEST_F(GradientDialogTest, WithNeitherTheFrameworkPaintsItsDefaultBackground)
+{
+    TestDialog dialog;
+    ShowAndRun(dialog, [&](ModalDialog& modal) {
+        const QImage image = GrabArgb(modal);
+        EXPECT_EQ(image.pixel(kFreeColumn, 0), FaceColour());
+        EXPECT_EQ(image.pixel(kFreeColumn, image.height() - 1), FaceColour());
+    });
+}
+
+TEST_F(GradientDialogTest, ResizingRepaintsTheWholeGradientOverTheNewClientArea)
+{
+    TestDialog dialog;
+    dialog.SetGradientColors(GradientDialog::LightBlue, GradientDialog::White);
+    ShowAndRun(dialog, [&](ModalDialog& modal) {
+        QWidget* widget = dialog.GetSafeHwnd();
+        const QSize larger = widget->size() + QSize(40, 160);
+        widget->setFixedSize(larger);
+        Settle();
+        const QImage image = GrabArgb(modal);
+        ASSERT_EQ(image.size(), larger);
+        ExpectVerticalGradient(image, kLightBlue, 0xFFFFFFFF);
+    });
+}
+
+TEST_F(GradientDialogTest, ControlsDrawTransparentlyWithTheHollowBrush)
+{
+    TestDialog dialog;
+    ShowAndRun(dialog, [&](ModalDialog&) {
+        QImage image(4, 4, QImage::Format_ARGB32_Premultiplied);
+        QPainter painter(&image);
+        CDC dc(&painter, &image);
+        dc.SetBkMode(OPAQUE);
+        EXPECT_EQ(dialog.OnCtlColor(&dc, dialog.GetDlgItem(IDC_START_FIRST), CTLCOLOR_STATIC),
+                  GetStockObject(NULL_BRUSH));
+        EXPECT_EQ(dc.GetBkMode(), TRANSPARENT);
+    });
+}
+
+TEST_F(GradientDialogTest, WithTheDialogBrushControlsGetTheFrameworksBrush)
+{
+    TestDialog dialog;
+    dialog.UseDialogBrush();
+    ShowAndRun(dialog, [&](ModalDialog&) {
+        QImage image(4, 4, QImage::Format_ARGB32_Premultiplied);
+        QPainter painter(&image);
+        CDC dc(&painter, &image);
+        CWnd* control = dialog.GetDlgItem(IDC_START_FIRST);
+        const HBRUSH brush = dialog.OnCtlColor(&dc, control, CTLCOLOR_STATIC);
+        EXPECT_EQ(brush, dialog.CDialog::OnCtlColor(&dc, control, CTLCOLOR_STATIC));
+        EXPECT_NE(brush, GetStockObject(NULL_BRUSH));
+        EXPECT_EQ(dc.GetBkMode(), TRANSPARENT);
+    });
+}
+
+namespace {
+
+// The share of the label's pixels that show the dialog face colour.
+double FaceShareOfLabel(bool dialogBrush)
+{
+    TestDialog dialog(IDD_EXAM_SETTINGS);
+    dialog.SetGradientColors(GradientDialog::LightBlue, GradientDialog::White);
+    if (dialogBrush)
+        dialog.UseDialogBrush();
+    double share = -1;
+    ShowAndRun(dialog, [&](ModalDialog& modal) {
+        const QImage image = GrabArgb(modal);
+        const QRect label = ControlRect(modal, IDC_QUESTION_COUNT_LABEL);
+        ASSERT_FALSE(label.isEmpty());
+        int face = 0;
+        for (int y = label.top(); y <= label.bottom(); ++y) {
+            for (int x = label.left(); x <= label.right(); ++x)
+                face += image.pixel(x, y) == FaceColour() ? 1 : 0;
+        }
+        share = double(face) / (label.width() * label.height());
+    });
+    return share;
+}
+
+} // namespace
+
+TEST_F(GradientDialogTest, LabelsAreFilledWithTheDialogBrush)
+{
+    EXPECT_GT(FaceShareOfLabel(true), 0.5);
+}
+
+TEST_F(GradientDialogTest, LabelsShowTheGradientThroughTheHollowBrush)
+{
+    EXPECT_EQ(FaceShareOfLabel(false), 0.0);
+}

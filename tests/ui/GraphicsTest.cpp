@@ -1,0 +1,305 @@
+// The graphics interface drawn into images: gradients, paths, pens, text and pictures.
+
+#include "TestPixels.h"
+
+#include "ui/Gdiplus.h"
+
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace Gdiplus;
+
+namespace {
+
+constexpr ARGB kLightBlue = 0xFF8ED4FF;
+constexpr ARGB kWhite = 0xFFFFFFFF;
+constexpr ARGB kBlack = 0xFF000000;
+
+QImage Draw(int width, int height, const std::function<void(Graphics&)>& paint, QRgb background = kWhite)
+{
+    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    image.fill(background);
+    QPainter painter(&image);
+    {
+        Graphics graphics(&painter);
+        paint(graphics);
+    }
+    painter.end();
+    return image;
+}
+
+std::u16string Utf16(const QString& text)
+{
+    return text.toStdU16String();
+}
+
+} // namespace
+
+TEST(Graphics, VerticalGradientRunsFromTopColourToBottomColour)
+{
+    const QImage image = Draw(30, 120, [](Graphics& g) {
+        LinearGradientBrush brush(Rect(0, 0, 30, 120), Color(kLightBlue), Color(kWhite),
+                                  LinearGradientModeVertical);
+        brush.SetWrapMode(WrapModeTile);
+        EXPECT_EQ(g.FillRectangle(&brush, Rect(0, 0, 30, 120)), Ok);
+    });
+    for (int x = 0; x < 30; ++x) {
+        EXPECT_EQ(image.pixel(x, 0), kLightBlue) << x;
+        EXPECT_TRUE(Near(image.pixel(x, 119), kWhite, 2)) << x;
+    }
+    EXPECT_TRUE(Near(image.pixel(15, 60), qRgb(198, 233, 255), 2));
+}
+
+TEST(Graphics, ForwardDiagonalPinsBothColoursToTheCornersOfAWideRectangle)
+{
+    const QImage image = Draw(240, 24, [](Graphics& g) {
+        LinearGradientBrush brush(Rect(0, 0, 240, 24), Color(kBlack), Color(kWhite),
+                                  LinearGradientModeForwardDiagonal);
+        g.FillRectangle(&brush, 0, 0, 240, 24);
+    });
+    EXPECT_EQ(image.pixel(0, 0), kBlack);
+    EXPECT_GE(qRed(image.pixel(239, 23)), 245);
+    // Lines of equal colour follow the other diagonal: its two corners are both half way,
+    // where a gradient perpendicular to the corner-to-corner line would be nearly white.
+    EXPECT_TRUE(Near(image.pixel(239, 0), qRgb(127, 127, 127), 8));
+    EXPECT_TRUE(Near(image.pixel(0, 23), qRgb(127, 127, 127), 8));
+}
+
+TEST(Graphics, GradientTilesBeyondItsRectangle)
+{
+    const QImage image = Draw(10, 30, [](Graphics& g) {
+        LinearGradientBrush brush(Rect(0, 0, 10, 10), Color(kBlack), Color(kWhite),
+                                  LinearGradientModeVertical);
+        brush.SetWrapMode(WrapModeTile);
+        g.FillRectangle(&brush, 0, 0, 10, 30);
+    });
+    EXPECT_TRUE(Near(image.pixel(5, 12), image.pixel(5, 2), 2));
+    EXPECT_TRUE(Near(image.pixel(5, 27), image.pixel(5, 7), 2));
+    EXPECT_LT(qRed(image.pixel(5, 12)), qRed(image.pixel(5, 9)));
+}
+
+TEST(Graphics, EmptyGradientRectangleGivesAFailedBrushThatPaintsNothing)
+{
+    const QImage image = Draw(10, 10, [](Graphics& g) {
+        LinearGradientBrush brush(Rect(0, 0, 0, 10), Color(kBlack), Color(kBlack),
+                                  LinearGradientModeVertical);
+        EXPECT_EQ(brush.GetLastStatus(), InvalidParameter);
+        EXPECT_NE(g.FillRectangle(&brush, 0, 0, 10, 10), Ok);
+    });
+    EXPECT_EQ(image.pixel(5, 5), kWhite);
+}
+
+TEST(Graphics, ArcFrom270Sweeping180CoversTheRightHalfOfItsBox)
+{
+    const QImage image = Draw(60, 60, [](Graphics& g) {
+        GraphicsPath path;
+        path.AddArc(10, 10, 40, 40, 270, 180);
+        path.CloseFigure();
+        const SolidBrush brush{Color(kBlack)};
+        g.FillPath(&brush, &path);
+    });
+    for (const QPoint p : {QPoint(45, 30), QPoint(35, 15), QPoint(35, 45), QPoint(32, 30)})
+        EXPECT_EQ(image.pixel(p), kBlack) << p.x() << "," << p.y();
+    for (const QPoint p : {QPoint(15, 30), QPoint(25, 15), QPoint(25, 45), QPoint(28, 30), QPoint(55, 30)})
+        EXPECT_EQ(image.pixel(p), kWhite) << p.x() << "," << p.y();
+}
+
+TEST(Graphics, ConsecutiveArcsOfAFigureAreJoinedByStraightEdges)
+{
+    const QImage image = Draw(70, 30, [](Graphics& g) {
+        GraphicsPath capsule;
+        capsule.AddArc(0, 0, 20, 20, 90, 180);
+        capsule.AddArc(40, 0, 20, 20, 270, 180);
+        capsule.CloseFigure();
+        const SolidBrush brush{Color(kBlack)};
+        g.FillPath(&brush, &capsule);
+    });
+    // Between the two half circles the top edge and the closing bottom edge enclose a bar.
+    EXPECT_EQ(image.pixel(30, 2), kBlack);
+    EXPECT_EQ(image.pixel(30, 10), kBlack);
+    EXPECT_EQ(image.pixel(30, 18), kBlack);
+    EXPECT_EQ(image.pixel(30, 25), kWhite);
+    EXPECT_EQ(image.pixel(3, 10), kBlack);
+    EXPECT_EQ(image.pixel(66, 10), kWhite);
+}
+
+TEST(Graphics, AntiAliasedOnePixelLineCoversExactlyItsRow)
+{
+    const QImage image = Draw(30, 10, [](Graphics& g) {
+        g.SetSmoothingMode(SmoothingModeAntiAlias);
+        const Pen pen(Color(kBlack), 1);
+        g.DrawLine(&pen, 2, 5, 25, 5);
+    });
+    EXPECT_EQ(image.pixel(10, 5), kBlack);
+    EXPECT_EQ(image.pixel(10, 4), kWhite);
+    EXPECT_EQ(image.pixel(10, 6), kWhite);
+}
+
+TEST(Graphics, PenColourKeepsItsAlpha)
+{
+    const QImage image = Draw(30, 10, [](Graphics& g) {
+        const Pen pen(Color(0x80000000), 1);
+        g.DrawLine(&pen, 2, 5, 25, 5);
+    });
+    EXPECT_TRUE(Near(image.pixel(10, 5), qRgb(127, 127, 127), 2));
+}
+
+TEST(Graphics, DrawingSurfaceLeavesThePainterAsItFoundIt)
+{
+    QImage image(10, 10, QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    {
+        Graphics graphics(&painter);
+        graphics.SetSmoothingMode(SmoothingModeAntiAlias);
+        EXPECT_TRUE(painter.testRenderHint(QPainter::Antialiasing));
+    }
+    EXPECT_FALSE(painter.testRenderHint(QPainter::Antialiasing));
+}
+
+TEST(Graphics, SurfaceWithoutAPainterFailsEveryOperation)
+{
+    Graphics graphics(static_cast<QPainter*>(nullptr));
+    EXPECT_NE(graphics.GetLastStatus(), Ok);
+    const SolidBrush brush{Color(kBlack)};
+    EXPECT_NE(graphics.FillRectangle(&brush, 0, 0, 5, 5), Ok);
+}
+
+TEST(Graphics, PointsAreConvertedAt96PixelsPerInchOnEveryDevice)
+{
+    const Font font(FontFamily::GenericSansSerif(), 8, FontStyleRegular, UnitPoint);
+    ASSERT_TRUE(font.IsAvailable());
+    EXPECT_FLOAT_EQ(font.GetPixelSize(), 8.0f * 96 / 72);
+    for (const int dpi : {72, 96, 120, 192})
+        EXPECT_NEAR(font.QtFont(dpi).pointSizeF() * dpi / 72, 8.0 * 96 / 72, 1e-6) << dpi;
+    const Font pixels(FontFamily::GenericSansSerif(), 12, FontStyleBold, UnitPixel);
+    EXPECT_FLOAT_EQ(pixels.GetPixelSize(), 12.0f);
+    EXPECT_TRUE(pixels.QtFont(96).bold());
+}
+
+TEST(Graphics, UnknownFontFamilyIsUnavailableAndGenericSansSerifIsAlwaysThere)
+{
+    const FontFamily unknown(u"Navik No Such Family");
+    EXPECT_FALSE(unknown.IsAvailable());
+    EXPECT_EQ(unknown.GetLastStatus(), FontFamilyNotFound);
+    const Font font(&unknown, 8);
+    EXPECT_FALSE(font.IsAvailable());
+    EXPECT_TRUE(FontFamily::GenericSansSerif()->IsAvailable());
+}
+
+TEST(Graphics, TextIsCentredInItsLayoutRectangle)
+{
+    const RectF layout(20, 10, 100, 30);
+    const QImage image = Draw(140, 50, [&](Graphics& g) {
+        const Font font(FontFamily::GenericSansSerif(), 8);
+        StringFormat format;
+        format.SetAlignment(StringAlignmentCenter);
+        format.SetLineAlignment(StringAlignmentCenter);
+        const SolidBrush brush{Color(kBlack)};
+        const std::u16string text = u"HMH";
+        EXPECT_EQ(g.DrawString(text.c_str(), -1, &font, layout, &format, &brush), Ok);
+    });
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qRed(image.pixel(x, y)) < 128)
+                ink |= QRect(x, y, 1, 1);
+        }
+    }
+    ASSERT_FALSE(ink.isEmpty());
+    EXPECT_TRUE(QRect(20, 10, 100, 30).contains(ink));
+    EXPECT_NEAR(ink.center().x(), 70, 3);
+    EXPECT_NEAR(ink.center().y(), 25, 3);
+}
+
+TEST(Graphics, NearAlignedTextStartsAtTheLeftEdge)
+{
+    const QImage image = Draw(140, 30, [](Graphics& g) {
+        const Font font(FontFamily::GenericSansSerif(), 8);
+        StringFormat format;
+        format.SetLineAlignment(StringAlignmentCenter);
+        const SolidBrush brush{Color(kBlack)};
+        g.DrawString(u"HMH", 3, &font, RectF(30, 0, 100, 30), &format, &brush);
+    });
+    int leftmost = image.width();
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qRed(image.pixel(x, y)) < 128)
+                leftmost = std::min(leftmost, x);
+        }
+    }
+    EXPECT_GE(leftmost, 30);
+    EXPECT_LE(leftmost, 34);
+}
+
+TEST(Graphics, MissingImageFileGivesAnImageOfSizeZeroThatDrawsNothing)
+{
+    const QTemporaryDir dir;
+    const Image image(Utf16(dir.filePath("missing.gif")).c_str());
+    EXPECT_EQ(image.GetWidth(), 0u);
+    EXPECT_EQ(image.GetHeight(), 0u);
+    EXPECT_EQ(image.GetLastStatus(), FileNotFound);
+    const QImage drawn = Draw(10, 10, [&](Graphics& g) {
+        EXPECT_NE(g.DrawImage(&image, 0, 0), Ok);
+        EXPECT_NE(g.DrawImage(&image, Rect(0, 0, 10, 10)), Ok);
+    });
+    EXPECT_EQ(drawn.pixel(0, 0), kWhite);
+}
+
+TEST(Graphics, UndecodableFileGivesAnImageOfSizeZero)
+{
+    const QTemporaryDir dir;
+    QFile file(dir.filePath("broken.gif"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("not a picture");
+    file.close();
+    const Image image(Utf16(file.fileName()).c_str());
+    EXPECT_EQ(image.GetWidth(), 0u);
+    EXPECT_EQ(image.GetHeight(), 0u);
+    EXPECT_NE(image.GetLastStatus(), Ok);
+}
+
+TEST(Graphics, GifIsDrawnUnscaledAtAPoint)
+{
+    const QTemporaryDir dir;
+    const QString path = dir.filePath("picture.gif");
+    ASSERT_TRUE(WriteTestGif(path));
+    const Image image(Utf16(path).c_str());
+    ASSERT_EQ(image.GetLastStatus(), Ok);
+    EXPECT_EQ(image.GetWidth(), 3u);
+    EXPECT_EQ(image.GetHeight(), 2u);
+
+    const QImage drawn = Draw(
+        10, 10, [&](Graphics& g) { EXPECT_EQ(g.DrawImage(&image, 5, 4), Ok); }, kLightBlue);
+    EXPECT_EQ(drawn.pixel(5, 4), qRgb(255, 0, 0));
+    EXPECT_EQ(drawn.pixel(6, 4), qRgb(0, 255, 0));
+    EXPECT_EQ(drawn.pixel(7, 4), qRgb(0, 0, 255));
+    EXPECT_EQ(drawn.pixel(6, 5), qRgb(0, 0, 0));
+    EXPECT_EQ(drawn.pixel(4, 4), kLightBlue);
+    EXPECT_EQ(drawn.pixel(8, 4), kLightBlue);
+    EXPECT_EQ(drawn.pixel(5, 6), kLightBlue);
+}
+
+TEST(Graphics, JpegIsStretchedIntoARectangleWhateverItsAspectRatio)
+{
+    const QTemporaryDir dir;
+    QImage source(4, 2, QImage::Format_RGB32);
+    source.fill(qRgb(32, 64, 192));
+    const QString path = dir.filePath("logo.jpg");
+    ASSERT_TRUE(source.save(path, "JPG", 100));
+    const Image image(Utf16(path).c_str());
+    ASSERT_EQ(image.GetWidth(), 4u);
+    ASSERT_EQ(image.GetHeight(), 2u);
+
+    const QImage drawn = Draw(80, 60, [&](Graphics& g) { g.DrawImage(&image, 10, 10, 50, 40); });
+    for (const QPoint p : {QPoint(10, 10), QPoint(59, 10), QPoint(10, 49), QPoint(59, 49), QPoint(35, 30)})
+        EXPECT_TRUE(Near(drawn.pixel(p), qRgb(32, 64, 192), 12)) << p.x() << "," << p.y();
+    for (const QPoint p : {QPoint(9, 30), QPoint(60, 30), QPoint(35, 9), QPoint(35, 50)})
+        EXPECT_EQ(drawn.pixel(p), kWhite) << p.x() << "," << p.y();
+}

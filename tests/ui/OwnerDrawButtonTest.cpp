@@ -1,0 +1,179 @@
+// The push buttons on a real dialog: background kept from the first paint, hover
+// repaints driven by real mouse events, press and release, the hand cursor.
+
+#include "DialogDriver.h"
+
+#include "app/framework/Cursor.h"
+#include "app/framework/DataExchange.h"
+#include "res/resource.h"
+#include "tests/support/GuiTest.h"
+#include "ui/AlertPillButton.h"
+#include "ui/GradientDialog.h"
+#include "ui/PillButton.h"
+
+#include <QCursor>
+#include <QImage>
+#include <QTest>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+// A push button that records the state of every paint.
+template <class Base> class Recording : public Base
+{
+public:
+    void DrawItem(LPDRAWITEMSTRUCT drawItem) override
+    {
+        states.push_back(ButtonStateFromItem(drawItem->itemState, this->m_bHover));
+        Base::DrawItem(drawItem);
+    }
+    bool HasCursor() const { return this->m_hCursor != nullptr; }
+
+    std::vector<ButtonState> states;
+};
+
+// The learning set-up's template with its two push buttons; OK does not close it.
+class ButtonDialog : public GradientDialog
+{
+public:
+    ButtonDialog() : GradientDialog(IDD_LEARN_SETTINGS) { SetGradientColors(LightBlue, White); }
+
+    void OnOK() override { ++m_nOkClicks; }
+
+    Recording<PillButton> m_btnOK;
+    Recording<AlertPillButton> m_btnCancel;
+    int m_nOkClicks = 0;
+
+protected:
+    void DoDataExchange(CDataExchange* dx) override
+    {
+        GradientDialog::DoDataExchange(dx);
+        DDX_Control(dx, IDOK, m_btnOK);
+        DDX_Control(dx, IDCANCEL, m_btnCancel);
+    }
+};
+
+// A point of the dialog that no control covers.
+constexpr QPoint kOutside(2, 2);
+
+// Moves the mouse from outside onto the middle of the button: a move to where the mouse
+// already is would deliver nothing.
+void EnterButton(const ModalDialog& modal, int id)
+{
+    MoveMouse(modal, kOutside);
+    MoveMouse(modal, ControlRect(modal, id).center());
+}
+
+void ExpectCornersShowTheBackground(const ModalDialog& modal, ButtonDialog& dialog, int id)
+{
+    const QImage shown = GrabArgb(modal);
+    const QImage background = ErasedBackground(dialog);
+    const QRect button = ControlRect(modal, id);
+    for (const QPoint corner :
+         {button.topLeft(), button.topRight(), button.bottomLeft(), button.bottomRight()})
+        EXPECT_EQ(shown.pixel(corner), background.pixel(corner))
+            << id << ": " << corner.x() << "," << corner.y();
+}
+
+class OwnerDrawButtonTest : public GuiTest
+{
+};
+
+} // namespace
+
+TEST_F(OwnerDrawButtonTest, CornersShowTheDialogGradientAlsoAfterHoverRepaints)
+{
+    ButtonDialog dialog;
+    ShowAndRun(dialog, [&](ModalDialog& modal) {
+        ExpectCornersShowTheBackground(modal, dialog, IDOK);
+        ExpectCornersShowTheBackground(modal, dialog, IDCANCEL);
+        EnterButton(modal, IDOK);
+        ExpectCornersShowTheBackground(modal, dialog, IDOK);
+        MoveMouse(modal, kOutside);
+        ExpectCornersShowTheBackground(modal, dialog, IDOK);
+    });
+}
+
+TEST_F(OwnerDrawButtonTest, MovingAcrossAButtonRepaintsItOnceOnEnteringAndOnceOnLeaving)
+{
+    ButtonDialog dialog;
+    ShowAndRun(dialog, [&](ModalDialog& modal) {
+        MoveMouse(modal, kOutside);
+        dialog.m_btnOK.states.clear();
+        const QRect button = ControlRect(modal, IDOK);
+        for (int x = button.left() + 2; x < button.right() - 2; x += 8)
+            MoveMouse(modal, QPoint(x, button.center().y()));
+        MoveMouse(modal, kOutside);
+        EXPECT_EQ(dialog.m_btnOK.states, (std::vector{ButtonState::Hover, ButtonState::Normal}));
+        EXPECT_TRUE(dialog.m_btnCancel.states.empty() ||
+                    dialog.m_btnCancel.states.back() == ButtonState::Normal);
+    });
+}
+
+TEST_F(OwnerDrawButtonTest, PressedWhileHoveredIsDrawnPressedAndHoveredAfterRelease)
+{
+    ButtonDialog dialog;
+    ShowAndRun(dialog, [&](ModalDialog& modal) {
+        QWidget* button = modal.Control(IDOK);
+        const QPoint centre = button->rect().center();
+        EnterButton(modal, IDOK);
+        dialog.m_btnOK.states.clear();
+        QTest::mousePress(button, Qt::LeftButton, {}, centre);
+        Settle();
+        QTest::mouseRelease(button, Qt::LeftButton, {}, centre);
+        Settle();
+        EXPECT_EQ(dialog.m_btnOK.states, (std::vector{ButtonState::Pressed, ButtonState::Hover}));
+        EXPECT_EQ(dialog.m_nOkClicks, 1);
+    });
+}
+
+TEST_F(OwnerDrawButtonTest, DisabledButtonIsDrawnDisabled)
+{
+    ButtonDialog dialog;
+    ShowAndRun(dialog, [&](ModalDialog&) {
+        dialog.m_btnOK.EnableWindow(FALSE);
+        Settle();
+        ASSERT_FALSE(dialog.m_btnOK.states.empty());
+        EXPECT_EQ(dialog.m_btnOK.states.back(), ButtonState::Disabled);
+    });
+}
+
+TEST_F(OwnerDrawButtonTest, PillShowsThePointingHandWhileThePointerIsOverIt)
+{
+    ButtonDialog dialog;
+    ShowAndRun(dialog, [&](ModalDialog& modal) {
+        ASSERT_TRUE(dialog.m_btnOK.HasCursor());
+        EnterButton(modal, IDOK);
+        const HCURSOR hand = LoadCursorResource(IDC_HAND_BUTTON);
+        ASSERT_NE(hand, nullptr);
+        const QCursor shown = modal.Control(IDOK)->cursor();
+        EXPECT_EQ(shown.shape(), Qt::BitmapCursor);
+        EXPECT_EQ(shown.bitmap().toImage(), CursorToQt(hand)->bitmap().toImage());
+        EXPECT_EQ(shown.mask().toImage(), CursorToQt(hand)->mask().toImage());
+        DestroyCursor(hand);
+    });
+}
+
+TEST_F(OwnerDrawButtonTest, PillWithoutACursorShowsTheDefaultPointer)
+{
+    ButtonDialog dialog;
+    EXPECT_FALSE(dialog.m_btnOK.SetCursorResource(0, FALSE));
+    EXPECT_FALSE(dialog.m_btnOK.HasCursor());
+    ShowAndRun(dialog, [&](ModalDialog& modal) {
+        EnterButton(modal, IDOK);
+        EXPECT_EQ(modal.Control(IDOK)->cursor().shape(), Qt::ArrowCursor);
+        EXPECT_TRUE(dialog.m_btnOK.SetCursorResource(IDC_HAND_BUTTON, TRUE));
+        EnterButton(modal, IDOK);
+        EXPECT_EQ(modal.Control(IDOK)->cursor().shape(), Qt::BitmapCursor);
+    });
+}
+
+TEST_F(OwnerDrawButtonTest, PillFaceColoursAreLightBlueAndLightRedForTheAlert)
+{
+    EXPECT_EQ(PillButton().GetFaceColor(), 0xFF8ED4FFu);
+    EXPECT_EQ(AlertPillButton().GetFaceColor(), 0xFFFF8E8Eu);
+}

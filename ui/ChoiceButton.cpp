@@ -1,0 +1,38 @@
+#include "ui/ChoiceButton.h"
+
+#include "ui/ButtonPainter.h"
+#include "ui/ChoiceGroup.h"
+
+ChoiceButton::ChoiceButton() = default;
+
+void ChoiceButton::ExchangeChecked(int& value, BOOL saveAndValidate)
+{
+    if (saveAndValidate)
+        value = m_bChecked ? 1 : 0;
+    else
+        m_bChecked = value != 0;
+}
+
+void ChoiceButton::OnLButtonUp(UINT, CPoint point)
+{
+    CRect client;
+    GetClientRect(&client);
+    // A press that ends outside the button is the user changing their mind.
+    if (client.PtInRect(point)) {
+        if (m_nIndex == -1) {
+            m_bChecked = !m_bChecked;
+        } else if (!m_bChecked) {
+            m_bChecked = true;
+            if (m_pGroup)
+                m_pGroup->OnChoiceClicked(m_nIndex);
+        }
+    }
+    // Ends the press, repaints and sends the click, so the dialog sees the new state.
+    Default();
+}
+
+void ChoiceButton::DrawFace(Gdiplus::Graphics& graphics, ButtonState state, const CRect& client,
+                            std::u16string_view caption)
+{
+    ButtonPainter::PaintChoice(graphics, state, client, m_bChecked, caption);
+}

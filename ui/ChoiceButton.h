@@ -1,0 +1,34 @@
+#pragma once
+// An option button drawn as a circle with a tick (checked) or a cross (unchecked) and its
+// caption beside it. In a ChoiceGroup it behaves as a radio button: a click checks it and
+// the group unchecks the others, and clicking the checked one changes nothing. On its own
+// it is a check box that toggles on every click.
+
+#include "ui/OwnerDrawButton.h"
+
+class ChoiceGroup;
+
+class ChoiceButton : public OwnerDrawButton
+{
+public:
+    ChoiceButton();
+
+    bool IsChecked() const { return m_bChecked; }
+    int GetIndex() const { return m_nIndex; }
+    // Moves the checked state to (saveAndValidate) or from value, as 1 or 0.
+    void ExchangeChecked(int& value, BOOL saveAndValidate);
+
+    void OnLButtonUp(UINT flags, CPoint point) override;
+
+protected:
+    void DrawFace(Gdiplus::Graphics& graphics, ButtonState state, const CRect& client,
+                  std::u16string_view caption) override;
+
+private:
+    friend class ChoiceGroup;
+
+    bool m_bChecked = false;
+    // The position in the group, -1 for a stand-alone button.
+    int m_nIndex = -1;
+    ChoiceGroup* m_pGroup = nullptr;
+};

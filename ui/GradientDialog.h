@@ -1,0 +1,44 @@
+#pragma once
+// Base of every dialog of Navik. It paints the background either as a vertical gradient
+// between two colours or as a picture stretched over the whole client area (the gradient
+// wins when both are set; with neither the framework paints its default background), and
+// it lets the controls draw their texts transparently over that background. The buttons
+// rely on this background being there beneath them when they first paint.
+
+#include "app/framework/CDialog.h"
+#include "app/framework/WinTypes.h"
+
+#include <memory>
+
+class ImageObject;
+
+class GradientDialog : public CDialog
+{
+public:
+    // The dialog colours, each fading to white.
+    static constexpr COLORREF LightBlue = RGB(142, 212, 255);
+    static constexpr COLORREF LightRed = RGB(255, 142, 142);
+    static constexpr COLORREF White = RGB(255, 255, 255);
+
+    explicit GradientDialog(UINT templateId, CWnd* parent = nullptr);
+    ~GradientDialog() override;
+
+    // Before the dialog is first shown: nothing is repainted.
+    void SetGradientColors(COLORREF top, COLORREF bottom);
+    // path is in the ANSI code page. A missing or unreadable file still counts as set and
+    // leaves the background unpainted.
+    void SetBackgroundImage(const CString& path);
+
+    BOOL OnEraseBkgnd(CDC* dc) override;
+    HBRUSH OnCtlColor(CDC* dc, CWnd* control, UINT controlKind) override;
+    void OnSize(UINT type, int width, int height) override;
+
+protected:
+    bool m_bGradient = false;
+    bool m_bImage = false;
+    COLORREF m_crTop = LightBlue;
+    COLORREF m_crBottom = White;
+    std::unique_ptr<ImageObject> m_pImage;
+    // Controls get the framework's dialog brush instead of the hollow one.
+    bool m_bDefaultBrush = false;
+};

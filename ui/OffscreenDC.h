@@ -1,0 +1,29 @@
+#pragma once
+// A device context that draws into a bitmap of its own, made like the bitmap of a
+// reference context. The buttons use it once, at their first paint, to keep a copy of the
+// background beneath them; DrawBitmap copies such a bitmap back onto a context before
+// every later paint. Nothing is drawn into it except by plain copies.
+
+#include "app/framework/CDC.h"
+#include "app/framework/CGdiObjects.h"
+
+#include <memory>
+
+class OffscreenDC : public CDC
+{
+public:
+    // A width x height bitmap like the reference's (like the screen's without one); its
+    // pixels are not initialised. The mapping mode is taken over from the reference.
+    OffscreenDC(int width, int height, CDC* reference = nullptr);
+    ~OffscreenDC() override;
+
+    // Hands the bitmap over to the caller; the context no longer draws into it.
+    std::unique_ptr<CBitmap> ReleaseBitmap();
+
+private:
+    std::unique_ptr<CBitmap> m_pBitmap;
+    std::unique_ptr<QPainter> m_pPainter;
+};
+
+// Copies the whole bitmap onto dc with its top-left corner at point.
+void DrawBitmap(CBitmap* bitmap, CDC* dc, CPoint point);

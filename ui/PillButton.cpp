@@ -1,0 +1,55 @@
+#include "ui/PillButton.h"
+
+#include "app/framework/Cursor.h"
+#include "res/resource.h"
+#include "ui/ButtonPainter.h"
+
+namespace {
+
+constexpr Gdiplus::ARGB kLightBlue = 0xFF8ED4FF;
+
+} // namespace
+
+PillButton::PillButton()
+{
+    SetCursorResource(IDC_HAND_BUTTON, FALSE);
+}
+
+PillButton::~PillButton()
+{
+    if (m_hCursor)
+        DestroyCursor(m_hCursor);
+}
+
+BOOL PillButton::SetCursorResource(UINT id, BOOL repaint)
+{
+    if (m_hCursor) {
+        DestroyCursor(m_hCursor);
+        m_hCursor = nullptr;
+    }
+    if (id == 0)
+        return FALSE;
+    m_hCursor = LoadCursorResource(id);
+    if (repaint)
+        Invalidate(TRUE);
+    return m_hCursor != nullptr;
+}
+
+Gdiplus::ARGB PillButton::GetFaceColor() const
+{
+    return kLightBlue;
+}
+
+BOOL PillButton::OnSetCursor(CWnd* window, UINT hitTest, UINT message)
+{
+    if (!m_hCursor)
+        return OwnerDrawButton::OnSetCursor(window, hitTest, message);
+    SetCursor(m_hCursor);
+    return TRUE;
+}
+
+void PillButton::DrawFace(Gdiplus::Graphics& graphics, ButtonState state, const CRect& client,
+                          std::u16string_view caption)
+{
+    ButtonPainter::PaintPill(graphics, state, client, GetFaceColor(), caption);
+}

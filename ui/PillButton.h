@@ -1,0 +1,31 @@
+#pragma once
+// The push button of every dialog: a capsule over the dialog's background, light blue
+// (the colour comes from GetFaceColor), with the pointing-hand cursor while the pointer
+// is over it.
+
+#include "ui/OwnerDrawButton.h"
+#include "ui/gdiplus/GdiplusTypes.h"
+
+struct CursorResource;
+using HCURSOR = CursorResource*;
+
+class PillButton : public OwnerDrawButton
+{
+public:
+    PillButton();
+    ~PillButton() override;
+
+    // Replaces the cursor by cursor resource id (0: none), repainting when asked; false
+    // when the button is left without a cursor.
+    BOOL SetCursorResource(UINT id, BOOL repaint);
+    // The opaque colour the face fades to.
+    virtual Gdiplus::ARGB GetFaceColor() const;
+
+    BOOL OnSetCursor(CWnd* window, UINT hitTest, UINT message) override;
+
+protected:
+    void DrawFace(Gdiplus::Graphics& graphics, ButtonState state, const CRect& client,
+                  std::u16string_view caption) override;
+
+    HCURSOR m_hCursor = nullptr;
+};
