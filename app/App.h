@@ -1,0 +1,12 @@
+#pragma once
+// The application object: runs the launcher as the program's only main window and ends
+// the process when it closes.
+
+#include "app/framework/CWinApp.h"
+
+class App : public CWinApp
+{
+public:
+    App() = default;
+    BOOL InitInstance() override;
+};

@@ -1,0 +1,186 @@
+#include "MainDialog.h"
+
+#include "AboutDialog.h"
+#include "app/framework/AfxFunctions.h"
+#include "app/framework/CMenu.h"
+#include "app/framework/CPaintDC.h"
+#include "app/framework/DataExchange.h"
+#include "model/ModelObjects.h"
+#include "modes/ComposeTest.h"
+#include "modes/CorrectionTest.h"
+#include "modes/ExamSettingsDialog.h"
+#include "modes/LearnSettingsDialog.h"
+#include "modes/QuestionDialog.h"
+#include "modes/RandomIndex.h"
+#include "modes/ResultsDialog.h"
+#include "res/resource.h"
+#include "storage/CFile.h"
+#include "storage/CFileException.h"
+#include "storage/TreeNode.h"
+
+namespace {
+
+constexpr UINT kAboutCommand = 0x0010;
+
+std::string FilePath(const char* name)
+{
+    return NativePath(theSettings.m_strExeDir + name);
+}
+
+} // namespace
+
+MainDialog::MainDialog() : GradientDialog(IDD_MAIN, nullptr)
+{
+    MapCommand(IDC_LEARN, &MainDialog::OnLearn);
+    MapCommand(IDC_EXAM, &MainDialog::OnExam);
+    MapCommand(IDC_EXIT, &MainDialog::OnExit);
+
+    theSettings.m_strExeDir = ExeDirFromPath(GetModuleFileName());
+    m_hIcon = LoadIconResource(IDR_MAINFRAME, 0, 0);
+    m_hSmallIcon = LoadIconResource(IDR_MAINFRAME, 16, 16);
+    ReadSettings();
+}
+
+MainDialog::~MainDialog()
+{
+    DestroyIcon(m_hIcon);
+    DestroyIcon(m_hSmallIcon);
+}
+
+CString MainDialog::ExeDirFromPath(const CString& programPath)
+{
+    return programPath.Left(programPath.ReverseFind(kPathSeparator) + 1);
+}
+
+void MainDialog::ReadSettings()
+{
+    const std::string path = FilePath("navik.cfg");
+    CFile probe;
+    if (!probe.Open(path, CFile::modeRead))
+        return;
+    probe.Close();
+    // The constructor is no message handler: a read error that comes after the file
+    // opened is reported like any other file error, and the defaults stay.
+    try {
+        TreeNode root;
+        root.LoadFile(path);
+        theSettings.LoadFromNode(&root);
+    } catch (const CFileException& error) {
+        AfxReportFileException(error);
+    }
+}
+
+void MainDialog::DoDataExchange(CDataExchange* dx)
+{
+    GradientDialog::DoDataExchange(dx);
+    DDX_Control(dx, IDC_LEARN, m_btnLearn);
+    DDX_Control(dx, IDC_EXAM, m_btnExam);
+    DDX_Control(dx, IDC_EXIT, m_btnExit);
+}
+
+BOOL MainDialog::OnInitDialog()
+{
+    GradientDialog::OnInitDialog();
+    SetBackgroundImage(theSettings.m_strExeDir + "Logo.jpg");
+
+    if (CMenu* systemMenu = GetSystemMenu(FALSE)) {
+        CString about;
+        about.LoadString(IDS_ABOUTBOX);
+        if (!about.IsEmpty()) {
+            systemMenu->AppendMenu(MF_SEPARATOR);
+            systemMenu->AppendMenu(MF_STRING, kAboutCommand, about);
+        }
+    }
+    SetIcon(m_hIcon, TRUE);
+    SetIcon(m_hSmallIcon, FALSE);
+
+    LoadQuestionBank();
+    SetWindowText(GetWindowText() + " - DEMO version");
+    return TRUE;
+}
+
+void MainDialog::LoadQuestionBank()
+{
+    // Whatever the loading ends with, a stored test or a remembered question that the
+    // bank no longer holds must not be offered.
+    struct CheckStoredState
+    {
+        ~CheckStoredState() { theSettings.FitToBank(theQuestionBank.GetSize()); }
+    } check;
+    LoadQuestionDatabase(FilePath("Demootazky.dat"), theQuestionBank);
+}
+
+void MainDialog::OnSysCommand(UINT id, LPARAM param)
+{
+    if ((id & 0xFFF0) == kAboutCommand) {
+        AboutDialog about;
+        about.DoModal();
+    } else {
+        GradientDialog::OnSysCommand(id, param);
+    }
+}
+
+void MainDialog::OnPaint()
+{
+    if (!IsIconic()) {
+        GradientDialog::OnPaint();
+        return;
+    }
+    CRect client;
+    GetClientRect(&client);
+    const int x = (client.Width() - GetSystemMetrics(SM_CXICON) + 1) / 2;
+    const int y = (client.Height() - GetSystemMetrics(SM_CYICON) + 1) / 2;
+    CPaintDC dc(this);
+    DrawIcon(&dc, x, y, m_hSmallIcon);
+}
+
+void MainDialog::OnLearn()
+{
+    // An empty bank has nothing to page through.
+    if (theQuestionBank.GetSize() == 0) {
+        AfxMessageBox("V databázi otázek není žádná otázka.");
+        return;
+    }
+    LearnSettingsDialog setup;
+    QuestionDialog question;
+    if (setup.DoModal() != IDOK)
+        return;
+    question.m_bLearning = true;
+    const int last = theSettings.m_nULast;
+    const bool lastInBank = last >= 0 && last < theQuestionBank.GetSize();
+    question.m_nQuestion = theSettings.m_nUZacatek != 0 && lastInBank ? last : 0;
+    question.DoModal();
+    theSettings.m_nULast = question.m_nQuestion;
+}
+
+void MainDialog::OnExam()
+{
+    ExamSettingsDialog setup;
+    if (setup.DoModal() != IDOK)
+        return;
+    SeedRandomFromClock();
+    if (theSettings.m_nZNovytest == 0 && !ComposeTest(theSettings, theQuestionBank.GetSize()))
+        return;
+
+    for (;;) {
+        QuestionDialog question;
+        question.m_bLearning = false;
+        question.DoModal();
+        theSettings.m_nZLast = question.m_nQuestion;
+
+        ResultsDialog results;
+        results.m_nResult = 0;
+        results.DoModal();
+        if (results.m_nResult != 1)
+            return;
+        PrepareCorrectionTest(theSettings);
+    }
+}
+
+void MainDialog::OnExit()
+{
+    TreeNode root;
+    theSettings.SaveToNode(&root);
+    root.SaveFile(FilePath("navik.cfg"));
+    OnOK();
+}

@@ -1,0 +1,38 @@
+#pragma once
+// The launcher: three buttons over the stretched logo. Creating it reads the settings
+// file; opening it fills the question bank; "Učení" and "Zkoušení" run the learning and
+// exam flows; "Konec" writes the settings file and ends the program. Closing it any
+// other way ends the program without saving.
+
+#include "app/framework/Cursor.h"
+#include "ui/GradientDialog.h"
+#include "ui/PillButton.h"
+
+class MainDialog : public GradientDialog
+{
+public:
+    MainDialog();
+    ~MainDialog() override;
+
+    // Everything up to and including the last separator of the program's path.
+    static CString ExeDirFromPath(const CString& programPath);
+
+protected:
+    void DoDataExchange(CDataExchange* dx) override;
+    BOOL OnInitDialog() override;
+    void OnSysCommand(UINT id, LPARAM param) override;
+    void OnPaint() override;
+
+private:
+    void OnLearn();
+    void OnExam();
+    void OnExit();
+    void ReadSettings();
+    void LoadQuestionBank();
+
+    PillButton m_btnLearn;
+    PillButton m_btnExam;
+    PillButton m_btnExit;
+    HICON m_hIcon = nullptr;
+    HICON m_hSmallIcon = nullptr;
+};

@@ -1,0 +1,6 @@
+#include "app/framework/CWinApp.h"
+
+int main(int argc, char** argv)
+{
+    return AfxWinMain(argc, argv);
+}

@@ -1,0 +1,20 @@
+#include "WrongAnswerDialog.h"
+
+#include "app/framework/DataExchange.h"
+#include "res/resource.h"
+
+WrongAnswerDialog::WrongAnswerDialog() : GradientDialog(IDD_WRONG_ANSWER, nullptr) {}
+
+void WrongAnswerDialog::DoDataExchange(CDataExchange* dx)
+{
+    GradientDialog::DoDataExchange(dx);
+    DDX_Control(dx, IDOK, m_btnOK);
+    DDX_Text(dx, IDC_WRONG_MESSAGE, m_strMessage);
+}
+
+BOOL WrongAnswerDialog::OnInitDialog()
+{
+    GradientDialog::OnInitDialog();
+    SetGradientColors(RGB(255, 142, 142), RGB(255, 255, 255));
+    return TRUE;
+}
