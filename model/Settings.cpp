@@ -64,6 +64,9 @@ void Settings::FitToBank(int bankSize)
         m_bZOnlyNew = true;
         m_testCount = 0;
         m_testPos = 0;
+    } else if (m_testPos == m_testCount) {
+        // Every question has been asked: there is nothing to continue.
+        m_bZOnlyNew = true;
     }
     if (m_nULast < 0 || m_nULast >= bankSize) {
         m_nULast = 0;

@@ -25,8 +25,9 @@ public:
 
     // A restored file may hold indices that do not fit the question bank now loaded. A stored test
     // that cannot be continued (count outside 0..1000, position outside 0..count, or an entry
-    // outside the bank) is dropped, so only a new test is offered; a learning position outside the
-    // bank restarts at question 0. Run once the bank is loaded.
+    // outside the bank) is dropped, so only a new test is offered, and one whose every question has
+    // been asked counts as finished; a learning position outside the bank restarts at question 0.
+    // Run once the bank is loaded.
     void FitToBank(int bankSize);
 
     // Learning: all three answers (true) or only the right one; start at 0 (0) or at m_nULast (1).

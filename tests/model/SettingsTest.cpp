@@ -221,8 +221,7 @@ Settings StoredTest(int count, int pos)
 
 TEST(Settings, FitToBankKeepsAStoredTestThatCanBeContinued)
 {
-    for (const auto& [count, pos] :
-         {std::pair{0, 0}, std::pair{10, 0}, std::pair{10, 10}, std::pair{1000, 999}}) {
+    for (const auto& [count, pos] : {std::pair{10, 0}, std::pair{10, 9}, std::pair{1000, 999}}) {
         Settings s = StoredTest(count, pos);
         s.m_test[static_cast<std::size_t>(count % 1000)] =
             count == 1000 ? s.m_test[0] : 5000; // past the list
@@ -258,6 +257,18 @@ TEST(Settings, FitToBankDropsAStoredTestThatCannotBeContinued)
         EXPECT_TRUE(s.m_bZOnlyNew);
         EXPECT_EQ(s.m_testCount, 0);
         EXPECT_EQ(s.m_testPos, 0);
+    }
+}
+
+TEST(Settings, FitToBankEndsAStoredTestWithNothingLeftToAsk)
+{
+    for (const int count : {0, 10}) {
+        Settings s = StoredTest(count, count);
+        const auto before = s.m_test;
+        s.FitToBank(50);
+        EXPECT_TRUE(s.m_bZOnlyNew) << count;
+        EXPECT_EQ(s.m_testCount, count);
+        EXPECT_EQ(s.m_test, before);
     }
 }
 
