@@ -29,13 +29,15 @@ std::string FilePath(const char* name)
 
 } // namespace
 
-MainDialog::MainDialog() : GradientDialog(IDD_MAIN, nullptr)
+MainDialog::MainDialog() : MainDialog(ExeDirFromPath(GetModuleFileName())) {}
+
+MainDialog::MainDialog(const CString& exeDir) : GradientDialog(IDD_MAIN, nullptr)
 {
     MapCommand(IDC_LEARN, &MainDialog::OnLearn);
     MapCommand(IDC_EXAM, &MainDialog::OnExam);
     MapCommand(IDC_EXIT, &MainDialog::OnExit);
 
-    theSettings.m_strExeDir = ExeDirFromPath(GetModuleFileName());
+    theSettings.m_strExeDir = exeDir;
     m_hIcon = LoadIconResource(IDR_MAINFRAME, 0, 0);
     m_hSmallIcon = LoadIconResource(IDR_MAINFRAME, 16, 16);
     ReadSettings();

@@ -11,7 +11,10 @@
 class MainDialog : public GradientDialog
 {
 public:
+    // Looks for its files beside the program.
     MainDialog();
+    // Looks for its files in exeDir, which ends with a separator (tests point it elsewhere).
+    explicit MainDialog(const CString& exeDir);
     ~MainDialog() override;
 
     // Everything up to and including the last separator of the program's path.

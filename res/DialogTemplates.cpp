@@ -28,7 +28,7 @@ constexpr std::array kAboutControls{
     ControlTemplate{IDC_STATIC, K::Static, "#128", 11, 44, 20, 20, kIcon},
     ControlTemplate{IDC_STATIC, K::Static, "Navik Version 1.0", 41, 34, 119, 8, WS_VISIBLE | SS_SIMPLE | WS_GROUP},
     ControlTemplate{IDC_STATIC, K::Static, "Trenažér zkoušky VMP", 41, 50, 119, 8, WS_VISIBLE | SS_SIMPLE | WS_GROUP},
-    ControlTemplate{IDC_STATIC, K::Static, "Demo verze", 41, 66, 54, 8, WS_VISIBLE | SS_SIMPLE | WS_GROUP},
+    ControlTemplate{IDC_STATIC, K::Static, "© 2026 Navik", 41, 66, 54, 8, WS_VISIBLE | SS_SIMPLE | WS_GROUP},
     ControlTemplate{IDOK, K::Button, "OK", 178, 7, 50, 14, kFirstButton},
     ControlTemplate{IDC_HOME_PAGE, K::Button, "Home page", 178, 27, 50, 14, kButton},
 };

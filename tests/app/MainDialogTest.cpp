@@ -1,0 +1,274 @@
+// The launcher on a folder of its own holding copies of the bundled bank and logo: the
+// settings file read on creation, the caption with and without the bank, the About box from
+// the system menu, and "Konec" as the only way out that writes the settings file.
+
+#include "app/MainDialog.h"
+#include "app/AboutDialog.h"
+#include "app/framework/CMenu.h"
+#include "app/framework/FileErrorReport.h"
+#include "model/ModelObjects.h"
+#include "res/resource.h"
+#include "storage/CFileException.h"
+#include "storage/TreeNode.h"
+#include "tests/support/GuiTest.h"
+#include "tests/support/ModalDriver.h"
+#include "tests/support/TestSeams.h"
+
+#include "TempDir.h"
+#include "TreeBytes.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QTest>
+#include <QWidget>
+
+#include <sys/resource.h>
+
+#include <cerrno>
+#include <csignal>
+#include <filesystem>
+
+namespace {
+
+using TreeBytes::Bytes;
+
+void SaveSettings(const Settings& record, const std::string& path)
+{
+    TreeNode root;
+    record.SaveToNode(&root);
+    root.SaveFile(path);
+}
+
+// A record that differs from the defaults in values of each type code.
+Settings Changed()
+{
+    Settings record;
+    record.m_bUShowAll = false;
+    record.m_nZPocetOtazek = 30;
+    record.m_test[0] = 4;
+    record.m_testCount = 1;
+    record.m_nTimeOver = 95;
+    return record;
+}
+
+// Files written by this process stop at limit bytes, with an error instead of the signal.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t limit) : m_previousSignal(std::signal(SIGXFSZ, SIG_IGN))
+    {
+        getrlimit(RLIMIT_FSIZE, &m_previous);
+        rlimit lowered = m_previous;
+        lowered.rlim_cur = limit;
+        setrlimit(RLIMIT_FSIZE, &lowered);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_previous);
+        std::signal(SIGXFSZ, m_previousSignal);
+    }
+
+private:
+    rlimit m_previous{};
+    void (*m_previousSignal)(int);
+};
+
+// The program's folder, and the process-wide records as a new process has them.
+class MainDialogTest : public GuiTest
+{
+protected:
+    void SetUp() override
+    {
+        theSettings = Settings();
+        theQuestionBank.RemoveAll();
+        for (const char* name : {"Demootazky.dat", "Logo.jpg"})
+            std::filesystem::copy_file(std::string(NAVIK_TEST_DIST_DIR) + "/" + name, m_dir.File(name));
+    }
+    CString Dir() const { return m_dir.Path() + "/"; }
+    std::string Cfg() const { return m_dir.File("navik.cfg"); }
+    int RunLauncher(std::function<void(ModalDialog&)> body) const
+    {
+        MainDialog launcher(Dir());
+        return RunModal(launcher, std::move(body));
+    }
+    Bytes SavedBytes(const Settings& record) const
+    {
+        SaveSettings(record, m_scratch.File("saved.cfg"));
+        return TreeBytes::ReadFile(m_scratch.File("saved.cfg"));
+    }
+
+    TempDir m_dir;
+    TempDir m_scratch;
+};
+
+TEST_F(MainDialogTest, StartsWithDefaultsOrWithTheStoredRecord)
+{
+    MainDialog first(Dir());
+    EXPECT_EQ(theSettings.m_strExeDir, Dir());
+    EXPECT_EQ(SavedBytes(theSettings), SavedBytes(Settings()));
+
+    SaveSettings(Changed(), Cfg());
+    theSettings = Settings();
+    MainDialog restarted(Dir());
+    EXPECT_NE(SavedBytes(Changed()), SavedBytes(Settings()));
+    EXPECT_EQ(SavedBytes(theSettings), SavedBytes(Changed()));
+}
+
+TEST_F(MainDialogTest, CaptionNamesTheDemoOnlyWhenTheBankLoads)
+{
+    TreeNode bank;
+    bank.LoadFile(m_dir.File("Demootazky.dat"));
+    int count = 0;
+    ASSERT_TRUE(bank.GetInt("count", count, 0));
+    MessageBoxRecorder boxes;
+    RunLauncher([](ModalDialog& launcher) {
+        EXPECT_EQ(launcher.Window()->windowTitle(), QStringLiteral("Vůdce maleho plavidla - DEMO version"));
+        launcher.Key(Qt::Key_Escape);
+    });
+    EXPECT_EQ(theQuestionBank.GetSize(), count);
+    EXPECT_TRUE(boxes.Texts().empty());
+
+    std::filesystem::remove(m_dir.File("Demootazky.dat"));
+    theQuestionBank.RemoveAll();
+    RunLauncher([](ModalDialog& launcher) {
+        EXPECT_EQ(launcher.Window()->windowTitle(), QStringLiteral("Vůdce maleho plavidla"));
+        launcher.Key(Qt::Key_Escape);
+    });
+    EXPECT_EQ(theQuestionBank.GetSize(), 0);
+    const CFileException missing(CFileException::fileNotFound, ENOENT, m_dir.File("Demootazky.dat"));
+    EXPECT_EQ(boxes.Texts(), std::vector<CString>{FileErrorMessage(missing)});
+}
+
+TEST_F(MainDialogTest, OnlyKonecWritesTheRecord)
+{
+    SaveSettings(Changed(), Cfg());
+    const Bytes old = TreeBytes::ReadFile(Cfg());
+    const auto changeAndLeave = [](void (*leave)(ModalDialog&)) {
+        return [leave](ModalDialog& launcher) {
+            theSettings.m_nZPocetOtazek = 44;
+            leave(launcher);
+        };
+    };
+    EXPECT_EQ(RunLauncher(changeAndLeave([](ModalDialog& launcher) { launcher.Key(Qt::Key_Escape); })),
+              IDCANCEL);
+    EXPECT_EQ(RunLauncher(changeAndLeave([](ModalDialog& launcher) { launcher.Window()->close(); })),
+              IDCANCEL);
+    EXPECT_EQ(TreeBytes::ReadFile(Cfg()), old);
+
+    EXPECT_EQ(RunLauncher(changeAndLeave([](ModalDialog& launcher) { launcher.Click(IDC_EXIT); })), IDOK);
+    EXPECT_NE(TreeBytes::ReadFile(Cfg()), old);
+    EXPECT_EQ(TreeBytes::ReadFile(Cfg()), SavedBytes(theSettings));
+    EXPECT_EQ(m_dir.Entries(), (std::vector<std::string>{"Demootazky.dat", "Logo.jpg", "navik.cfg"}));
+}
+
+TEST_F(MainDialogTest, AFailedSaveKeepsTheLauncherOpenAndTheOldFile)
+{
+    SaveSettings(Changed(), Cfg());
+    const Bytes old = TreeBytes::ReadFile(Cfg());
+    MessageBoxRecorder boxes;
+    RunLauncher([this, &boxes](ModalDialog& launcher) {
+        theSettings.m_nZPocetOtazek = 44;
+        {
+            // Root may write into any folder, but not past the size limit.
+            const FileSizeLimit limit(16);
+            launcher.Click(IDC_EXIT);
+        }
+        // A folder that is a regular file.
+        theSettings.m_strExeDir = m_dir.File("Logo.jpg") + "/";
+        launcher.Click(IDC_EXIT);
+        EXPECT_TRUE(launcher.Window()->isVisible());
+        ASSERT_EQ(boxes.Texts().size(), 2u);
+        EXPECT_NE(boxes.Texts()[0].find(Cfg()), std::string::npos) << boxes.Texts()[0];
+        EXPECT_NE(boxes.Texts()[1].find("Logo.jpg/navik.cfg"), std::string::npos) << boxes.Texts()[1];
+        launcher.Key(Qt::Key_Escape);
+    });
+    EXPECT_EQ(TreeBytes::ReadFile(Cfg()), old);
+    EXPECT_EQ(m_dir.Entries(), (std::vector<std::string>{"Demootazky.dat", "Logo.jpg", "navik.cfg"}));
+}
+
+TEST_F(MainDialogTest, TheProgramFolderIsTheDirectoryOfItsPath)
+{
+    EXPECT_EQ(MainDialog::ExeDirFromPath("navik"), "");
+    EXPECT_EQ(MainDialog::ExeDirFromPath("/navik"), "/");
+    EXPECT_EQ(MainDialog::ExeDirFromPath("/opt/navik/navik"), "/opt/navik/");
+    MainDialog beside;
+    EXPECT_EQ(theSettings.m_strExeDir, QCoreApplication::applicationDirPath().toStdString() + "/");
+}
+
+void AltSpace(ModalDialog& launcher)
+{
+    QTest::keyClick(launcher.Window(), Qt::Key_Space, Qt::AltModifier);
+}
+
+// What the platform makes of a right click on the logo's corner, away from the buttons.
+void RightClick(ModalDialog& launcher)
+{
+    const QPoint corner(300, 20);
+    QContextMenuEvent click(QContextMenuEvent::Mouse, corner, launcher.Window()->mapToGlobal(corner));
+    QApplication::sendEvent(launcher.Window(), &click);
+}
+
+// Opens the system menu with open, chooses item and expects an About box, closed with OK.
+void ExpectAboutBox(ModalDialog& launcher, void (*open)(ModalDialog&), const QString& item)
+{
+    bool opened = false;
+    OnNextPopup([item, &opened](QMenu& menu) {
+        OnNextModal([&opened](ModalDialog& about) {
+            opened = true;
+            EXPECT_EQ(about.Window()->windowTitle(), "About Navik");
+            about.Click(IDOK);
+        });
+        ChooseMenuItem(menu, item);
+    });
+    // A desktop activates the launcher again when the dialog above it closes.
+    QApplication::setActiveWindow(launcher.Window());
+    open(launcher);
+    EXPECT_TRUE(opened) << item.toStdString();
+}
+
+TEST_F(MainDialogTest, SystemMenuEndsWithTheAboutItem)
+{
+    RunLauncher([](ModalDialog& launcher) {
+        OnNextPopup([](QMenu& menu) {
+            const QList<QAction*> items = menu.actions();
+            ASSERT_GE(items.size(), 3);
+            EXPECT_TRUE(items[items.size() - 2]->isSeparator());
+            EXPECT_EQ(items.back()->text(), "&About Navik...");
+            menu.close();
+        });
+        AltSpace(launcher);
+        launcher.Key(Qt::Key_Escape);
+    });
+}
+
+TEST_F(MainDialogTest, KeyRightClickAndLowBitCommandsOpenTheAboutBox)
+{
+    RunLauncher([](ModalDialog& launcher) {
+        ExpectAboutBox(launcher, AltSpace, "&About Navik");
+        ExpectAboutBox(launcher, RightClick, "&About Navik");
+        CMenu* menu = launcher.Dialog()->GetSystemMenu(FALSE);
+        menu->AppendMenu(MF_STRING, 0x0013, "0x0013");
+        menu->AppendMenu(MF_STRING, 0x001F, "0x001F");
+        ExpectAboutBox(launcher, AltSpace, "0x0013");
+        ExpectAboutBox(launcher, RightClick, "0x001F");
+        launcher.Key(Qt::Key_Escape);
+    });
+}
+
+TEST_F(MainDialogTest, HomePageAsksForTheAddressAndTheBoxStaysOpen)
+{
+    UrlRecorder urls;
+    AboutDialog about;
+    RunModal(about, [](ModalDialog& box) {
+        box.Click(IDC_HOME_PAGE);
+        EXPECT_EQ(QApplication::activeModalWidget(), box.Window());
+        EXPECT_TRUE(box.Window()->isVisible());
+        box.Key(Qt::Key_Escape);
+    });
+    EXPECT_EQ(urls.Addresses(),
+              std::vector<CString>{"http://navik.example.org/index.php?page=soft&prg=Navik"});
+}
+
+} // namespace
