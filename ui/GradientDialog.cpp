@@ -6,6 +6,23 @@
 #include "ui/gdiplus/Graphics.h"
 #include "ui/gdiplus/LinearGradientBrush.h"
 
+#include <QImage>
+#include <QPainter>
+#include <QTransform>
+
+namespace {
+
+void FillGradient(Gdiplus::Graphics& graphics, const Gdiplus::Rect& area, COLORREF top, COLORREF bottom)
+{
+    Gdiplus::LinearGradientBrush brush(area, Gdiplus::Color::FromCOLORREF(top),
+                                       Gdiplus::Color::FromCOLORREF(bottom),
+                                       Gdiplus::LinearGradientModeVertical);
+    brush.SetWrapMode(Gdiplus::WrapModeTile);
+    graphics.FillRectangle(&brush, area);
+}
+
+} // namespace
+
 GradientDialog::GradientDialog(UINT templateId, CWnd* parent) : CDialog(templateId, parent) {}
 
 GradientDialog::~GradientDialog() = default;
@@ -28,13 +45,27 @@ BOOL GradientDialog::OnEraseBkgnd(CDC* dc)
     CRect client;
     GetClientRect(&client);
     if (m_bGradient) {
-        Gdiplus::Graphics graphics(dc);
+        QPainter* painter = dc ? dc->GetPainter() : nullptr;
         const Gdiplus::Rect area(client.left, client.top, client.Width(), client.Height());
-        Gdiplus::LinearGradientBrush brush(area, Gdiplus::Color::FromCOLORREF(m_crTop),
-                                           Gdiplus::Color::FromCOLORREF(m_crBottom),
-                                           Gdiplus::LinearGradientModeVertical);
-        brush.SetWrapMode(Gdiplus::WrapModeTile);
-        graphics.FillRectangle(&brush, area);
+        // Copied pixels match the filled ones only where a pixel is a pixel; a scaled
+        // surface (a high-density screen) gets the gradient filled at its resolution.
+        if (!painter || !painter->isActive() || painter->deviceTransform().type() > QTransform::TxTranslate) {
+            Gdiplus::Graphics graphics(dc);
+            FillGradient(graphics, area, m_crTop, m_crBottom);
+            return TRUE;
+        }
+        const QSize size(area.Width, area.Height);
+        if (!m_pGradient || m_pGradient->size() != size || m_crGradientTop != m_crTop ||
+            m_crGradientBottom != m_crBottom) {
+            m_pGradient = std::make_unique<QImage>(size, QImage::Format_ARGB32_Premultiplied);
+            m_pGradient->fill(Qt::transparent);
+            QPainter onImage(m_pGradient.get());
+            Gdiplus::Graphics graphics(&onImage);
+            FillGradient(graphics, Gdiplus::Rect(0, 0, area.Width, area.Height), m_crTop, m_crBottom);
+            m_crGradientTop = m_crTop;
+            m_crGradientBottom = m_crBottom;
+        }
+        painter->drawImage(QPoint(area.X, area.Y), *m_pGradient);
         return TRUE;
     }
     if (m_bImage && m_pImage) {

@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QHash>
 #include <QStringList>
 
 namespace Gdiplus {
@@ -14,7 +15,7 @@ QString FamilyOf(const QFont& font)
     return QFontInfo(font).family();
 }
 
-bool IsKnownFamily(const QString& name)
+bool LookUpFamily(const QString& name)
 {
     if (name.isEmpty())
         return false;
@@ -26,6 +27,19 @@ bool IsKnownFamily(const QString& name)
     fallback.setStyleHint(QFont::SansSerif);
     fallback.setFamilies(QStringList{QStringLiteral("sans-serif")});
     return FamilyOf(QFont(name)) != FamilyOf(fallback);
+}
+
+// Every caption a button draws constructs its family anew, and the look-up matches fonts
+// twice; the program installs no fonts while it runs, so each name is looked up once.
+bool IsKnownFamily(const QString& name)
+{
+    static QHash<QString, bool> known;
+    const auto found = known.constFind(name);
+    if (found != known.constEnd())
+        return *found;
+    const bool available = LookUpFamily(name);
+    known.insert(name, available);
+    return available;
 }
 
 } // namespace

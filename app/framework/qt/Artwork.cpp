@@ -5,9 +5,12 @@
 #include "res/IconArt.h"
 
 #include <QBitmap>
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
+
+#include <map>
 
 namespace {
 
@@ -41,11 +44,26 @@ QPixmap IconPixmap(UINT id, int size)
 
 QIcon IconArtwork(UINT id)
 {
+    // Drawing the six sizes of an icon is a good part of the start-up, and the program
+    // asks for its icon three times; the artwork never changes, and QIcon is shared.
+    // Kept until the application object goes, since pixmaps must not outlive it.
+    static std::map<UINT, QIcon>* drawn = nullptr;
+    if (!drawn) {
+        drawn = new std::map<UINT, QIcon>;
+        qAddPostRoutine([] {
+            delete drawn;
+            drawn = nullptr;
+        });
+    }
+    const auto found = drawn->find(id);
+    if (found != drawn->end())
+        return found->second;
     QIcon icon;
     if (FindIconArt(id).empty())
         return icon;
     for (int size : kIconSizes)
         icon.addPixmap(IconPixmap(id, size));
+    drawn->emplace(id, icon);
     return icon;
 }
 

@@ -11,6 +11,11 @@ void EraseDialogBackground(QWidget* dialog, QPainter& painter)
 {
     const QColor face = ToQColor(GetDialogFaceColor());
     painter.fillRect(dialog->rect(), face);
+    EraseWithDialog(dialog, painter, face);
+}
+
+void EraseWithDialog(QWidget* dialog, QPainter& painter, const QColor& face)
+{
     CWnd* window = CWnd::FromHandle(dialog);
     if (!window)
         return;
@@ -28,12 +33,15 @@ void EraseDialogBackground(QWidget* dialog, QPainter& painter)
 ControlCanvas::ControlCanvas(QWidget* control)
     : m_image(control->size(), QImage::Format_ARGB32_Premultiplied), m_dc(&m_painter, &m_image)
 {
-    m_image.fill(ToQColor(GetDialogFaceColor()));
+    const QColor face = ToQColor(GetDialogFaceColor());
+    m_image.fill(face);
     if (QWidget* dialog = control->parentWidget()) {
+        // The image's own edges are the control's rectangle, so no clip is set: a clipped
+        // fill or copy takes Qt's slower span path, which for tall controls even hands
+        // the work to other threads.
         QPainter beneath(&m_image);
         beneath.translate(-control->pos());
-        beneath.setClipRect(control->geometry());
-        EraseDialogBackground(dialog, beneath);
+        EraseWithDialog(dialog, beneath, face);
     }
     m_painter.begin(&m_image);
 }
@@ -48,5 +56,8 @@ const QImage& ControlCanvas::Finish()
 void ControlCanvas::Present(QWidget* control)
 {
     QPainter screen(control);
+    // Filled opaque before anything was drawn on it, the image replaces what is beneath:
+    // a plain copy, where blending would look at every pixel's alpha.
+    screen.setCompositionMode(QPainter::CompositionMode_Source);
     screen.drawImage(0, 0, Finish());
 }

@@ -7,6 +7,7 @@
 
 #include "app/framework/CDC.h"
 
+#include <QColor>
 #include <QImage>
 #include <QPainter>
 
@@ -15,6 +16,8 @@ class QWidget;
 // The dialog's background erase (OnEraseBkgnd; the face colour by default) on painter,
 // whose coordinates are the dialog's client coordinates.
 void EraseDialogBackground(QWidget* dialog, QPainter& painter);
+// The same on a painter whose surface already holds the face colour.
+void EraseWithDialog(QWidget* dialog, QPainter& painter, const QColor& face);
 
 class ControlCanvas
 {
