@@ -8,4 +8,4 @@ navik_setup
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DNAVIK_WERROR=ON
 cmake --build build -j"$(nproc)"
 cd build
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 600 -j"$(nproc)"
