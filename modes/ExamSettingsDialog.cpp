@@ -60,7 +60,11 @@ void ExamSettingsDialog::UpdateControls()
 
 void ExamSettingsDialog::OnTestChoice()
 {
-    UpdateData(TRUE);
+    // A failed check ends the exchange before the choice is read. While the stored test is
+    // chosen the count box is disabled, so a count the bank cannot serve (a stored count
+    // above a smaller bank) could then never be corrected: go to "Nový test", which opens it.
+    if (!UpdateData(TRUE))
+        m_nNewTest = 0;
     UpdateControls();
 }
 
@@ -69,8 +73,12 @@ void ExamSettingsDialog::DoDataExchange(CDataExchange* dx)
     GradientDialog::DoDataExchange(dx);
     DDX_Text(dx, IDC_QUESTION_COUNT, m_nQuestionCount);
     DDX_Text(dx, IDC_MINUTES, m_nMinutes);
-    if (dx->m_bSaveAndValidate)
+    if (dx->m_bSaveAndValidate) {
+        // A failed check focuses the control exchanged last; that must be the count box,
+        // not the minutes box exchanged after it.
+        dx->PrepareEditCtrl(IDC_QUESTION_COUNT);
         DDV_MinMaxInt(dx, m_nQuestionCount, 1, MaxQuestionCount());
+    }
     DDX_Control(dx, IDCANCEL, m_btnCancel);
     DDX_Control(dx, IDOK, m_btnOK);
     m_testChoice.ExchangeChoice(dx, m_nNewTest);

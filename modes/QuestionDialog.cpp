@@ -11,6 +11,7 @@
 #include "ui/ImageObject.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -145,7 +146,13 @@ void QuestionDialog::ShowQuestion()
             m_nPictureX = 5;
             const int pictureHeight = int(m_pPicture->GetHeight());
             y = pictureHeight + 10;
-            slot = std::max((m_nAreaHeight - pictureHeight - 30) / 4, kMinimumSlotHeight);
+            slot = (m_nAreaHeight - pictureHeight - 30) / 4;
+            if (slot < kMinimumSlotHeight) {
+                // The slots keep their minimum height and end where they always end, over the
+                // lower part of the picture, rather than below the bottom of the window.
+                slot = kMinimumSlotHeight;
+                y = m_nAreaHeight - 20 - 4 * slot;
+            }
         }
     }
 
@@ -388,7 +395,12 @@ void QuestionDialog::OnBack()
         return;
     m_bClosing = true;
     if (ClockRuns()) {
-        theSettings.m_nTimeOver += int((CTime::GetCurrentTime() - m_startTime).GetTotalSeconds());
+        // The stored sum is 32 bits wide; a file may hold a value near its top, and the
+        // sum must stop there rather than wrap round to a negative time.
+        const long long used = static_cast<long long>(theSettings.m_nTimeOver) +
+                               (CTime::GetCurrentTime() - m_startTime).GetTotalSeconds();
+        theSettings.m_nTimeOver = int(
+            std::clamp<long long>(used, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
         KillTimer(kClockTimer);
     }
     GradientDialog::OnOK();
