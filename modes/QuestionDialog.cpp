@@ -197,8 +197,10 @@ HBRUSH QuestionDialog::OnCtlColor(CDC* dc, CWnd* control, UINT controlKind)
 
     if (id == IDC_QUESTION_TEXT || id == IDC_ANSWER_A || id == IDC_ANSWER_B || id == IDC_ANSWER_C ||
         id == IDC_TIME) {
-        m_controlFont.CreateFontIndirect(&description);
-        dc->SelectObject(&m_controlFont);
+        // The context keeps the description, so the font need live only for this request.
+        CFont font;
+        font.CreateFontIndirect(&description);
+        dc->SelectObject(&font);
     } else {
         dc->SelectObject(&m_font);
     }

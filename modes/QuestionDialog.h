@@ -80,10 +80,6 @@ private:
     CString m_strAnswerC;
     CString m_strTime;
     CStatic m_text[4];
-    // The font of the control whose colours were asked last; it must outlive the request
-    // because the control draws its text with it afterwards.
-    CFont m_controlFont;
-
     // Set while the wrong-answer popup of an answer is open: a time-out that falls then
     // waits until the answer has been dealt with.
     bool m_bAnswering = false;

@@ -48,8 +48,10 @@ HBRUSH ResultsDialog::OnCtlColor(CDC* dc, CWnd* control, UINT controlKind)
     if (id == IDC_RESULT_TITLE)
         description.lfWeight = FW_BOLD;
     if (id >= IDC_RESULT_TITLE && id <= IDC_RESULT_WRONG) {
-        m_controlFont.CreateFontIndirect(&description);
-        dc->SelectObject(&m_controlFont);
+        // The context keeps the description, so the font need live only for this request.
+        CFont font;
+        font.CreateFontIndirect(&description);
+        dc->SelectObject(&font);
     } else {
         dc->SelectObject(&m_font);
     }

@@ -29,6 +29,4 @@ private:
     CString m_strCount;
     CString m_strWrong;
     CString m_strRight;
-    // Outlives each control-colour request: the control draws its text with it afterwards.
-    CFont m_controlFont;
 };
