@@ -81,39 +81,22 @@ TEST_F(DialogInputTest, ClickOnTheOkButtonClosesWithOk)
     EXPECT_EQ(RunModal(dialog, [](ModalDialog& modal) { modal.Click(IDOK); }), IDOK);
 }
 
-TEST_F(DialogInputTest, ClickReachesTheMappedHandler)
-{
-    InputDialog dialog;
-    RunModal(dialog, [&dialog](ModalDialog& modal) {
-        modal.Click(IDC_START_LAST);
-        modal.Click(IDC_START_LAST);
-        EXPECT_EQ(dialog.m_nStartLastClicks, 2);
-        modal.Key(Qt::Key_Escape);
-    });
-}
-
-TEST_F(DialogInputTest, EnterPressesTheFocusedButton)
+TEST_F(DialogInputTest, ClickSpaceAndEnterReachTheMappedHandlerOfTheFocusedButton)
 {
     InputDialog dialog;
     const int result = RunModal(dialog, [&dialog](ModalDialog& modal) {
+        modal.Click(IDC_START_LAST);
+        modal.Click(IDC_START_LAST);
+        EXPECT_EQ(dialog.m_nStartLastClicks, 2);
         modal.Control(IDC_START_LAST)->setFocus();
+        modal.Key(Qt::Key_Space);
+        EXPECT_EQ(dialog.m_nStartLastClicks, 3);
         modal.Key(Qt::Key_Return);
-        EXPECT_EQ(dialog.m_nStartLastClicks, 1);
+        EXPECT_EQ(dialog.m_nStartLastClicks, 4);
         modal.Control(IDCANCEL)->setFocus();
         modal.Key(Qt::Key_Return);
     });
     EXPECT_EQ(result, IDCANCEL);
-}
-
-TEST_F(DialogInputTest, SpaceClicksTheFocusedButton)
-{
-    InputDialog dialog;
-    RunModal(dialog, [&dialog](ModalDialog& modal) {
-        modal.Control(IDC_START_LAST)->setFocus();
-        modal.Key(Qt::Key_Space);
-        EXPECT_EQ(dialog.m_nStartLastClicks, 1);
-        modal.Key(Qt::Key_Escape);
-    });
 }
 
 TEST_F(DialogInputTest, EnterWithoutAFocusedButtonIsOk)
@@ -239,32 +222,26 @@ void ClickArrow(ModalDialog& modal, bool up)
     QTest::mouseClick(spin, Qt::LeftButton, Qt::NoModifier, point);
 }
 
-TEST_F(DialogInputTest, UpArrowIncreasesAndDownArrowDecreasesTheEdit)
+TEST_F(DialogInputTest, UpDownStepsTheEditWithinZeroToThousand)
 {
     SpinDialog dialog;
     RunModal(dialog, [](ModalDialog& modal) {
         CWnd* edit = modal.Dialog()->GetDlgItem(IDC_QUESTION_COUNT);
-        edit->SetWindowText("70");
-        ClickArrow(modal, true);
-        EXPECT_EQ(edit->GetWindowText(), CString("71"));
-        ClickArrow(modal, false);
-        ClickArrow(modal, false);
-        EXPECT_EQ(edit->GetWindowText(), CString("69"));
-        modal.Key(Qt::Key_Escape);
-    });
-}
-
-TEST_F(DialogInputTest, UpDownStaysWithinZeroToThousand)
-{
-    SpinDialog dialog;
-    RunModal(dialog, [](ModalDialog& modal) {
-        CWnd* edit = modal.Dialog()->GetDlgItem(IDC_QUESTION_COUNT);
-        edit->SetWindowText("0");
-        ClickArrow(modal, false);
-        EXPECT_EQ(edit->GetWindowText(), CString("0"));
-        edit->SetWindowText("1000");
-        ClickArrow(modal, true);
-        EXPECT_EQ(edit->GetWindowText(), CString("1000"));
+        const struct
+        {
+            const char* before;
+            bool up;
+            const char* after;
+        } steps[] = {{"70", true, "71"},
+                     {"71", false, "70"},
+                     {"70", false, "69"},
+                     {"0", false, "0"},
+                     {"1000", true, "1000"}};
+        for (const auto& step : steps) {
+            edit->SetWindowText(step.before);
+            ClickArrow(modal, step.up);
+            EXPECT_EQ(edit->GetWindowText(), CString(step.after)) << step.before;
+        }
         modal.Key(Qt::Key_Escape);
     });
 }

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <set>
-
 #include "TempDir.h"
 #include "TreeBytes.h"
 #include "model/Settings.h"
@@ -67,6 +65,7 @@ Bytes SavedPayload(const Settings& settings)
     const Bytes file = TreeBytes::ReadFile(dir.File("navik.cfg"));
     std::size_t consumed = 0;
     const Bytes u = TreeBytes::RawInflate(file, 58, consumed);
+    EXPECT_EQ(std::size_t(u[0] | u[1] << 8 | u[2] << 16 | u[3] << 24), u.size() - 4);
     return Bytes(u.begin() + 4, u.end());
 }
 
@@ -153,35 +152,12 @@ TEST(Settings, AFileRestoresEveryPersistedMemberAndNothingElse)
     Settings s;
     s.LoadFromNode(&root);
 
-    const Settings c = Changed();
-    EXPECT_EQ(s.m_bUShowAll, c.m_bUShowAll);
-    EXPECT_EQ(s.m_nUZacatek, c.m_nUZacatek);
-    EXPECT_EQ(s.m_nULast, c.m_nULast);
-    EXPECT_EQ(s.m_nZLast, c.m_nZLast);
-    EXPECT_EQ(s.m_nZVsechny, c.m_nZVsechny);
-    EXPECT_EQ(s.m_nZPocetOtazek, c.m_nZPocetOtazek);
-    EXPECT_EQ(s.m_nZNovytest, c.m_nZNovytest);
-    EXPECT_EQ(s.m_nZKontrolaOdpovedi, c.m_nZKontrolaOdpovedi);
-    EXPECT_EQ(s.m_test, c.m_test);
-    EXPECT_EQ(s.m_testCount, c.m_testCount);
-    EXPECT_EQ(s.m_testPos, c.m_testPos);
-    EXPECT_EQ(s.m_bZOnlyNew, c.m_bZOnlyNew);
-    EXPECT_EQ(s.m_nTimeTest, c.m_nTimeTest);
-    EXPECT_EQ(s.m_nTimeTotal, c.m_nTimeTotal);
-    EXPECT_EQ(s.m_nTimeOver, c.m_nTimeOver);
-
+    // The saved bytes of Changed() are checked above, so equal bytes mean every member came back.
+    EXPECT_EQ(SavedPayload(s), SavedPayload(Changed()));
     EXPECT_EQ(s.m_wrong[0], 0);
     EXPECT_EQ(s.m_wrongCount, 0);
     EXPECT_EQ(s.m_rightCount, 0);
     EXPECT_EQ(s.m_strExeDir, "c:\\");
-    std::set<std::string> names;
-    for (std::size_t i = 0; i < root.GetValueCount(); ++i) {
-        names.insert(root.GetValueAt(i).GetName());
-    }
-    EXPECT_EQ(names.size(), 15u);
-    for (const char* never : {"m_wrong", "m_wrongCount", "m_rightCount", "m_strExeDir"}) {
-        EXPECT_EQ(names.count(never), 0u) << never;
-    }
 }
 
 TEST(Settings, MissingOrDifferentlyTypedKeysKeepTheirDefaults)

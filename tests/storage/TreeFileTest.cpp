@@ -104,37 +104,6 @@ TEST(TreeFileFormat, NamesUnderAChildComeBeforeTheParentsValueNames)
     EXPECT_EQ(StreamOfFile(TreeBytes::ReadFile(dir.File("bank.tree"))), TreeBytes::StreamOf(expected));
 }
 
-TEST(TreeFileFormat, SettingsShapedRootHasTheDocumentedSizes)
-{
-    TreeNode root;
-    root.SetBool("m_bUShowAll", true, 0);
-    for (const char* name :
-         {"m_nULast", "m_nZLast", "m_nZVsechny", "m_nZPocetOtazek", "m_nZNovytest", "m_nZKontrolaOdpovedi"}) {
-        root.SetInt(name, 0, 0);
-    }
-    for (int i = 0; i < 1000; ++i) {
-        root.SetInt("m_test", 0, i);
-    }
-    for (const char* name : {"m_testCount", "m_testPos", "m_nUZacatek"}) {
-        root.SetInt(name, 0, 0);
-    }
-    root.SetBool("m_bZOnlyNew", true, 0);
-    root.SetInt("m_nTimeTest", 0, 0);
-    root.SetInt("m_nTimeTotal", 60, 0);
-    root.SetLong("m_nTimeOver", 0, 0);
-    ASSERT_EQ(root.GetValueCount(), 1014u);
-
-    TempDir dir;
-    ASSERT_TRUE(root.SaveFile(dir.File("navik.cfg")));
-    const Bytes u = StreamOfFile(TreeBytes::ReadFile(dir.File("navik.cfg")));
-    EXPECT_EQ(u.size(), 17438u);
-    EXPECT_EQ(u[0] | u[1] << 8 | u[2] << 16 | u[3] << 24, 17434);
-    // Name table of 16 names and 191 bytes, then the root's record of 17,242 bytes, then the checksum.
-    EXPECT_EQ(u[4], 16);
-    EXPECT_EQ(u[4 + 191], 0xFF);
-    EXPECT_EQ(u[4 + 191 + 17242 - 1], 0xFE);
-}
-
 TEST(TreeFileFormat, ReadsAnyConformingDeflateStreamAndSkipsGzipHeaderFields)
 {
     const Bytes payload = TreeBytes::Payload()

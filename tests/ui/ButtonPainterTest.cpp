@@ -70,24 +70,15 @@ int Difference(QRgb a, QRgb b)
     return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b));
 }
 
-// The first pixel from the left of a row, or from the top of a column, that the drawing
-// changed.
-int FirstDrawnInRow(const QImage& image, int y)
+// The first pixel from the left of row y (x < 0), or from the top of column x (y < 0), that
+// the drawing changed.
+int FirstDrawn(const QImage& image, int x, int y)
 {
     const QImage background = DialogBackground();
-    for (int x = 0; x < image.width(); ++x) {
-        if (Difference(image.pixel(x, y), background.pixel(x, y)) > 30)
-            return x;
-    }
-    return -1;
-}
-
-int FirstDrawnInColumn(const QImage& image, int x)
-{
-    const QImage background = DialogBackground();
-    for (int y = 0; y < image.height(); ++y) {
-        if (Difference(image.pixel(x, y), background.pixel(x, y)) > 30)
-            return y;
+    for (int i = 0; i < (x < 0 ? image.width() : image.height()); ++i) {
+        const QPoint p = x < 0 ? QPoint(i, y) : QPoint(x, i);
+        if (Difference(image.pixel(p), background.pixel(p)) > 30)
+            return i;
     }
     return -1;
 }
@@ -181,10 +172,10 @@ TEST(ButtonPainter, PressedPillIsShiftedOnePixelRightAndDownWithoutShadow)
 {
     const QImage normal = Pill(ButtonState::Normal);
     const QImage pressed = Pill(ButtonState::Pressed);
-    EXPECT_EQ(FirstDrawnInRow(normal, kMiddleRow), 0);
-    EXPECT_EQ(FirstDrawnInRow(pressed, kMiddleRow + 1), 1);
-    EXPECT_EQ(FirstDrawnInColumn(normal, kWidth / 2), 0);
-    EXPECT_EQ(FirstDrawnInColumn(pressed, kWidth / 2 + 1), 1);
+    EXPECT_EQ(FirstDrawn(normal, -1, kMiddleRow), 0);
+    EXPECT_EQ(FirstDrawn(pressed, -1, kMiddleRow + 1), 1);
+    EXPECT_EQ(FirstDrawn(normal, kWidth / 2, -1), 0);
+    EXPECT_EQ(FirstDrawn(pressed, kWidth / 2 + 1, -1), 1);
 
     const QImage background = DialogBackground();
     for (int x = 0; x < kWidth; ++x)
@@ -248,10 +239,10 @@ TEST(ButtonPainter, PressedChoiceIsShiftedOnePixelRightAndDownWithoutShadow)
 {
     const QImage normal = Choice(ButtonState::Normal, true);
     const QImage pressed = Choice(ButtonState::Pressed, true);
-    EXPECT_EQ(FirstDrawnInRow(normal, kMiddleRow), 0);
-    EXPECT_EQ(FirstDrawnInRow(pressed, kMiddleRow + 1), 1);
-    EXPECT_EQ(FirstDrawnInColumn(normal, 11), 0);
-    EXPECT_EQ(FirstDrawnInColumn(pressed, 12), 1);
+    EXPECT_EQ(FirstDrawn(normal, -1, kMiddleRow), 0);
+    EXPECT_EQ(FirstDrawn(pressed, -1, kMiddleRow + 1), 1);
+    EXPECT_EQ(FirstDrawn(normal, 11, -1), 0);
+    EXPECT_EQ(FirstDrawn(pressed, 12, -1), 1);
     const QImage background = DialogBackground();
     EXPECT_LT(Brightness(normal.pixel(12, kHeight - 1)), Brightness(background.pixel(12, kHeight - 1)) - 30);
     EXPECT_EQ(pressed.pixel(12, kHeight - 1), background.pixel(12, kHeight - 1));

@@ -125,7 +125,7 @@ TEST_F(ChoiceGroupTest, AddedButtonsAreNumberedAndNeverMove)
     EXPECT_EQ(ChoiceButton().GetIndex(), -1);
 }
 
-TEST_F(ChoiceGroupTest, SelectingTwoInAGroupOfThreeChecksOnlyTheThird)
+TEST_F(ChoiceGroupTest, SelectionChecksOneButtonAndReadsBackTheLastChecked)
 {
     ChoiceGroup group;
     for (UINT id : {1021u, 1033u, 1022u})
@@ -133,26 +133,14 @@ TEST_F(ChoiceGroupTest, SelectingTwoInAGroupOfThreeChecksOnlyTheThird)
     group.SetSelection(2);
     EXPECT_EQ(Checked(group), (std::vector{false, false, true}));
     EXPECT_EQ(group.GetSelection(), 2);
-}
-
-TEST_F(ChoiceGroupTest, SelectionOutsideTheGroupUnchecksAllAndReadsBackAsNone)
-{
+    // A selection outside the group unchecks all and reads back as none.
     for (const int outside : {-1, 3}) {
-        ChoiceGroup group;
-        for (UINT id : {1021u, 1033u, 1022u})
-            group.AddChoice(id);
         group.SetSelection(1);
         group.SetSelection(outside);
         EXPECT_EQ(Checked(group), (std::vector{false, false, false})) << outside;
         EXPECT_EQ(group.GetSelection(), -1) << outside;
     }
-}
-
-TEST_F(ChoiceGroupTest, WithSeveralCheckedTheLastOneIsTheSelection)
-{
-    ChoiceGroup group;
-    for (UINT id : {1021u, 1033u, 1022u})
-        group.AddChoice(id);
+    // With several checked the last one is the selection.
     Check(group.GetChoice(0), true);
     Check(group.GetChoice(1), true);
     EXPECT_EQ(group.GetSelection(), 1);
