@@ -7,7 +7,7 @@ seconds=${1:-60}
 
 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNAVIK_GUI=OFF -DNAVIK_FUZZ=ON \
     -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14
-cmake --build build-fuzz -j"$(nproc)"
+cmake --build build-fuzz -j"$(nproc)" --target navik_fuzzers
 
 mapfile -t fuzzers < <(find build-fuzz/fuzz -maxdepth 1 -type f -name 'fuzz_*' -executable | sort)
 if [ ${#fuzzers[@]} -eq 0 ]; then

@@ -1,0 +1,15 @@
+// Arbitrary bytes as a CSV question bank source for navik-bank build, as a spreadsheet saves it.
+
+#include <QByteArray>
+
+#include "BankSourceFuzzCheck.h"
+#include "tools/navik-bank/CsvBankReader.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    QStringList errors;
+    const auto read = CsvBankReader::Read(
+        QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)), errors);
+    CompileSourceAndCheck(read, errors);
+    return 0;
+}

@@ -1,0 +1,15 @@
+// Arbitrary bytes as a JSON question bank source for navik-bank build.
+
+#include <QByteArray>
+
+#include "BankSourceFuzzCheck.h"
+#include "tools/navik-bank/JsonBankReader.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    QStringList errors;
+    const auto read = JsonBankReader::Read(
+        QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)), errors);
+    CompileSourceAndCheck(read, errors);
+    return 0;
+}

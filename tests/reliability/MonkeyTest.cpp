@@ -1,0 +1,250 @@
+// A long random session: random clicks, keys, typing, clock jumps and clock ticks over every
+// window of the program, the launcher restarted whenever it closes, checked after every step
+// by the session driver. Each run is seeded and replays the same way; a failing run prints
+// its seed. NAVIK_MONKEY_SEED runs one seed instead of the committed ones, NAVIK_MONKEY_STEPS
+// sets its length.
+
+#include "ProgramFolder.h"
+#include "SessionDriver.h"
+
+#include "app/framework/CDialog.h"
+#include "modes/QuestionDialog.h"
+#include "modes/WrongAnswerDialog.h"
+#include "res/resource.h"
+#include "tests/support/GuiTest.h"
+
+#include <QMenu>
+#include <QPointer>
+#include <QWidget>
+
+#include <cstdlib>
+#include <iostream>
+#include <map>
+#include <random>
+
+namespace {
+
+constexpr int kCommittedSteps = 2500;
+const unsigned kCommittedSeeds[] = {1, 2, 3, 4};
+
+struct Configuration
+{
+    Bank bank;
+    StoredState state;
+};
+
+// Which folder a seed runs on, so that the seed alone replays a run.
+Configuration ConfigurationOf(unsigned seed)
+{
+    const Bank banks[] = {Bank::Demo, Bank::Small, Bank::Hostile, Bank::Demo};
+    const StoredState states[] = {StoredState::None, StoredState::NearTheClockTop, StoredState::PastEveryEnd,
+                                  StoredState::OutsideTheBank, StoredState::TimeIsUp};
+    return {banks[seed % std::size(banks)], states[seed / 4 % std::size(states)]};
+}
+
+struct KeyStroke
+{
+    int key;
+    Qt::KeyboardModifiers modifiers;
+    int weight;
+};
+
+const KeyStroke kKeys[] = {
+    {Qt::Key_Escape, Qt::NoModifier, 1},     {Qt::Key_Return, Qt::NoModifier, 3},
+    {Qt::Key_Space, Qt::NoModifier, 2},      {Qt::Key_Tab, Qt::NoModifier, 2},
+    {Qt::Key_Backtab, Qt::ShiftModifier, 1}, {Qt::Key_Left, Qt::NoModifier, 1},
+    {Qt::Key_Right, Qt::NoModifier, 2},      {Qt::Key_Up, Qt::NoModifier, 1},
+    {Qt::Key_Down, Qt::NoModifier, 1},       {Qt::Key_PageUp, Qt::NoModifier, 1},
+    {Qt::Key_PageDown, Qt::NoModifier, 1},   {Qt::Key_Home, Qt::NoModifier, 1},
+    {Qt::Key_End, Qt::NoModifier, 1},        {Qt::Key_A, Qt::NoModifier, 2},
+    {Qt::Key_B, Qt::NoModifier, 2},          {Qt::Key_C, Qt::NoModifier, 2},
+    {Qt::Key_1, Qt::NoModifier, 2},          {Qt::Key_2, Qt::NoModifier, 2},
+    {Qt::Key_3, Qt::NoModifier, 2},          {Qt::Key_5, Qt::NoModifier, 1},
+    {Qt::Key_Backspace, Qt::NoModifier, 1},  {Qt::Key_Delete, Qt::NoModifier, 1},
+    {Qt::Key_F4, Qt::AltModifier, 1},
+};
+
+const char* const kCounts[] = {"1",    "2", "3", "5",   "10", "70",         "200",
+                               "1000", "0", "",  "abc", "-3", "99999999999"};
+const char* const kMinutes[] = {"0", "1", "1", "2", "5", "60", "", "x", "100000", "2147483647"};
+
+// What a user who knows nothing does; answers and confirmations are likelier than the rest,
+// so that exams get to their results.
+int Weight(unsigned templateId, int id)
+{
+    switch (id) {
+    case IDC_ANSWER_A:
+    case IDC_ANSWER_B:
+    case IDC_ANSWER_C:
+        return 6;
+    case IDC_EXAM:
+        return 6;
+    case IDC_LEARN:
+        return 4;
+    case IDC_EXIT:
+    case IDCANCEL:
+    case IDC_BACK:
+        return 1;
+    case IDOK:
+        return templateId == IDD_RESULTS ? 2 : 4;
+    case IDC_CORRECTION_TEST:
+        return 3;
+    default:
+        return 2;
+    }
+}
+
+class RandomUser
+{
+public:
+    explicit RandomUser(unsigned seed) : m_random(seed) {}
+
+    void operator()(SessionDriver& driver, const SessionDriver::Top& top)
+    {
+        Note(top);
+        if (top.menu) {
+            if (Below(3) != 0)
+                driver.ChooseMenuItem(top, Below(8));
+            else
+                driver.Key(top, Qt::Key_Escape);
+            return;
+        }
+        const int roll = Below(100);
+        if (roll < 50)
+            ClickAControl(driver, top);
+        else if (roll < 72)
+            PressAKey(driver, top);
+        else if (roll < 80)
+            TypeSomething(driver, top);
+        else if (roll < 86)
+            driver.Advance(Below(4) == 0 ? Below(4000) : Below(90));
+        else if (roll < 93)
+            driver.Tick();
+        else if (roll < 96 && Below(2) == 0)
+            driver.Key(top, Qt::Key_Space, Qt::AltModifier);
+        else if (roll < 96)
+            driver.ClickAt(top, RandomPoint(top), Qt::RightButton);
+        else if (roll < 99)
+            driver.ClickAt(top, RandomPoint(top));
+        else
+            driver.Close(top);
+    }
+
+    // How often each window came up, and how often the exam clock ran out.
+    std::map<unsigned, int> m_arrivals;
+    int m_nTimeOuts = 0;
+
+private:
+    int Below(int n) { return int(m_random() % unsigned(n)); }
+
+    void Note(const SessionDriver::Top& top)
+    {
+        if (top.window == m_last)
+            return;
+        m_last = top.window;
+        ++m_arrivals[top.templateId];
+        if (auto* popup = dynamic_cast<WrongAnswerDialog*>(top.dialog);
+            popup && popup->m_strMessage.find("!!!") != std::string::npos)
+            ++m_nTimeOuts;
+    }
+
+    QPoint RandomPoint(const SessionDriver::Top& top)
+    {
+        return {Below(std::max(top.window->width(), 1)), Below(std::max(top.window->height(), 1))};
+    }
+
+    void ClickAControl(SessionDriver& driver, const SessionDriver::Top& top)
+    {
+        std::vector<std::pair<int, int>> choices; // id, weight
+        int total = 0;
+        for (QWidget* child : top.window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            const CWnd* control = CWnd::FromHandle(child);
+            if (!control || !child->isVisible() || !child->isEnabled() || control->GetDlgCtrlID() <= 0)
+                continue;
+            const int weight = Weight(top.templateId, control->GetDlgCtrlID());
+            choices.emplace_back(control->GetDlgCtrlID(), weight);
+            total += weight;
+        }
+        if (total == 0)
+            return PressAKey(driver, top);
+        for (int pick = Below(total); const auto& [id, weight] : choices) {
+            if ((pick -= weight) < 0)
+                return driver.Click(top, id);
+        }
+    }
+
+    void PressAKey(SessionDriver& driver, const SessionDriver::Top& top)
+    {
+        int total = 0;
+        for (const KeyStroke& stroke : kKeys)
+            total += stroke.weight;
+        for (int pick = Below(total); const KeyStroke& stroke : kKeys) {
+            if ((pick -= stroke.weight) < 0)
+                return driver.Key(top, stroke.key, stroke.modifiers);
+        }
+    }
+
+    void TypeSomething(SessionDriver& driver, const SessionDriver::Top& top)
+    {
+        if (top.templateId != IDD_EXAM_SETTINGS)
+            return PressAKey(driver, top);
+        if (Below(2) == 0)
+            driver.Type(top, IDC_QUESTION_COUNT, kCounts[Below(int(std::size(kCounts)))]);
+        else
+            driver.Type(top, IDC_MINUTES, kMinutes[Below(int(std::size(kMinutes)))]);
+    }
+
+    std::mt19937 m_random;
+    QPointer<QWidget> m_last;
+};
+
+using Monkey = GuiTest;
+
+TEST_F(Monkey, LongRandomSessionsBreakNothing)
+{
+    std::vector<unsigned> seeds(std::begin(kCommittedSeeds), std::end(kCommittedSeeds));
+    int steps = kCommittedSteps;
+    if (const char* seed = std::getenv("NAVIK_MONKEY_SEED"))
+        seeds = {unsigned(std::strtoul(seed, nullptr, 10))};
+    if (const char* given = std::getenv("NAVIK_MONKEY_STEPS"))
+        steps = std::atoi(given);
+
+    std::map<unsigned, int> arrivals;
+    int timeOuts = 0;
+    int launches = 0;
+    int total = 0;
+    for (const unsigned seed : seeds) {
+        const Configuration configuration = ConfigurationOf(seed);
+        ProgramFolder folder(configuration.bank, configuration.state);
+        SessionDriver driver(folder.Dir());
+        RandomUser user(seed);
+        EXPECT_TRUE(driver.Run(std::ref(user), steps))
+            << "monkey seed " << seed << " on the " << Name(configuration.bank) << " with "
+            << Name(configuration.state) << ": " << driver.Failure() << "\nreplay: NAVIK_MONKEY_SEED=" << seed
+            << " NAVIK_MONKEY_STEPS=" << steps;
+        total += driver.Steps();
+        launches += driver.Launches();
+        timeOuts += user.m_nTimeOuts;
+        for (const auto& [id, count] : user.m_arrivals)
+            arrivals[id] += count;
+    }
+    std::cout << total << " steps in " << seeds.size() << " runs, " << launches
+              << " launches; windows opened:";
+    for (const auto& [id, count] : arrivals)
+        std::cout << ' ' << (id == 0 ? std::string("menu") : std::to_string(id)) << ':' << count;
+    std::cout << "; " << timeOuts << " time-outs\n";
+
+    if (seeds.size() == std::size(kCommittedSeeds) && steps == kCommittedSteps) {
+        // The committed runs reach every window, restarts and time-outs; a change that stops
+        // them from doing so makes the session weaker and shows here.
+        EXPECT_EQ(total, steps * int(seeds.size()));
+        EXPECT_GT(launches, int(seeds.size()));
+        EXPECT_GT(timeOuts, 0);
+        for (const unsigned id : {0u, unsigned(IDD_ABOUTBOX), unsigned(IDD_MAIN), unsigned(IDD_QUESTION),
+                                  unsigned(IDD_LEARN_SETTINGS), unsigned(IDD_EXAM_SETTINGS),
+                                  unsigned(IDD_WRONG_ANSWER), unsigned(IDD_RESULTS)})
+            EXPECT_GT(arrivals[id], 0) << "window " << id << " never came up";
+    }
+}
+
+} // namespace

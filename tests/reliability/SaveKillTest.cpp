@@ -1,0 +1,119 @@
+// A crash while saving loses nothing: a child process that saves the settings in a loop, two
+// records in turn, is killed with SIGKILL at random moments. After every kill the settings file
+// must load as one of the two records, never as defaults or garbage, and temporary files of
+// killed saves must not pile up beside it.
+
+#include "SettingsRecords.h"
+
+#include "TempDir.h"
+#include "storage/CFileException.h"
+#include "storage/TreeNode.h"
+
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <iostream>
+#include <random>
+#include <thread>
+
+namespace {
+
+constexpr int kKills = 250;
+
+unsigned Seed()
+{
+    if (const char* given = std::getenv("NAVIK_KILL_SEED"))
+        return unsigned(std::strtoul(given, nullptr, 10));
+    return unsigned(std::chrono::steady_clock::now().time_since_epoch().count());
+}
+
+[[noreturn]] void SaveForever(const Settings (&records)[2], const std::string& path, int progress)
+{
+    for (unsigned i = 0;; ++i) {
+        try {
+            SaveRecord(records[i % 2], path);
+        } catch (const CFileException&) {
+            _exit(2);
+        }
+        if (write(progress, "s", 1) != 1)
+            _exit(3);
+    }
+}
+
+TEST(SaveKill, EveryKilledSaveLeavesTheOldOrTheNewRecord)
+{
+    const unsigned seed = Seed();
+    SCOPED_TRACE("seed " + std::to_string(seed) + "; rerun with NAVIK_KILL_SEED=" + std::to_string(seed));
+    std::mt19937 random(seed);
+    TempDir dir;
+    const std::string path = dir.File("navik.cfg");
+    const Settings records[2] = {DistinctRecord(11), DistinctRecord(12)};
+
+    // Kill delays span a little more than one save, so kills land in every part of it.
+    const auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < 10; ++i)
+        SaveRecord(records[i % 2], path);
+    const auto saveMicros =
+        std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start)
+            .count() /
+        10;
+
+    int seen[2] = {0, 0};
+    int killsThatLeftATemporary = 0;
+    std::size_t mostStray = 0;
+    for (int round = 0; round < kKills; ++round) {
+        const std::vector<std::string> before = dir.Entries();
+        int progress[2];
+        ASSERT_EQ(pipe(progress), 0);
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            close(progress[0]);
+            SaveForever(records, path, progress[1]);
+        }
+        close(progress[1]);
+        // Let it finish up to two saves, then kill it somewhere in the next one.
+        char done;
+        for (int saves = int(random() % 3); saves > 0; --saves)
+            ASSERT_EQ(read(progress[0], &done, 1), 1) << "the saving child ended by itself";
+        std::this_thread::sleep_for(std::chrono::microseconds(random() % (saveMicros * 3 / 2 + 1)));
+        kill(child, SIGKILL);
+        int status = 0;
+        waitpid(child, &status, 0);
+        close(progress[0]);
+        ASSERT_TRUE(WIFSIGNALED(status)) << "the saving child ended by itself, status " << status;
+
+        TreeNode root;
+        ASSERT_EQ(root.LoadFileWithStatus(path), TreeLoadStatus::Loaded) << "after kill " << round;
+        Settings restored;
+        restored.LoadFromNode(&root);
+        const bool old = SamePersisted(restored, records[0]);
+        ASSERT_TRUE(old || SamePersisted(restored, records[1])) << "after kill " << round;
+        ++seen[old ? 0 : 1];
+
+        const std::vector<std::string> after = dir.Entries();
+        mostStray = std::max(mostStray, after.size() - 1);
+        killsThatLeftATemporary += std::any_of(after.begin(), after.end(), [&](const std::string& name) {
+            return std::find(before.begin(), before.end(), name) == before.end();
+        });
+    }
+    std::cout << kKills << " kills: " << seen[0] << " left the first record, " << seen[1] << " the second; "
+              << killsThatLeftATemporary << " left a temporary file (at most " << mostStray
+              << " at a time); one save took " << saveMicros << " us\n";
+    // Both records are seen, and saves were cut off while their temporary file existed.
+    EXPECT_GT(seen[0], 0);
+    EXPECT_GT(seen[1], 0);
+    EXPECT_GT(killsThatLeftATemporary, 0);
+    // Each save removes what killed saves left, so at most the last one's file remains.
+    EXPECT_LE(mostStray, 1u);
+    SaveRecord(records[0], path);
+    EXPECT_EQ(dir.Entries(), std::vector<std::string>{"navik.cfg"});
+}
+
+} // namespace

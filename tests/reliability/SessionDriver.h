@@ -1,0 +1,97 @@
+#pragma once
+// Drives the program's real windows as a user does, one action per step, from inside the
+// modal loops they run. Sessions start at the launcher on a folder of the test's choosing and
+// start again whenever it closes, as a restarted program does. Before every step the driver
+// checks what must hold whatever the user does: the test state stays inside its arrays, the
+// question on screen is a question of the bank and every window on screen belongs to a
+// running dialog. The clock is the test's, and the exam clock ticks only when a step says, so
+// a session with the same actions runs the same way every time.
+
+#include "app/framework/CString.h"
+#include "modes/RandomGenerator.h"
+#include "modes/UserMessage.h"
+#include "tests/support/TestSeams.h"
+
+#include <QObject>
+#include <QPoint>
+#include <QString>
+
+#include <ctime>
+#include <deque>
+#include <functional>
+#include <string>
+
+class CDialog;
+class QMenu;
+class QWidget;
+
+class SessionDriver
+{
+public:
+    // The window a step acts on: the open popup menu, or else the innermost modal dialog.
+    struct Top
+    {
+        QWidget* window = nullptr;
+        QMenu* menu = nullptr;
+        CDialog* dialog = nullptr;
+        unsigned templateId = 0; // of the dialog; 0 for a menu
+    };
+    // Does one action on top through the driver's actions below.
+    using Policy = std::function<void(SessionDriver&, const Top&)>;
+
+    explicit SessionDriver(CString exeDir);
+    ~SessionDriver();
+    SessionDriver(const SessionDriver&) = delete;
+    SessionDriver& operator=(const SessionDriver&) = delete;
+
+    // Runs sessions until the policy has acted maxSteps times or called Stop, then closes what
+    // is open with Escape. False when a check failed; Failure() says which, at which step and
+    // after which actions.
+    bool Run(const Policy& policy, int maxSteps);
+    void Stop() { m_bStopping = true; }
+
+    int Steps() const { return m_nSteps; }
+    int Launches() const { return m_nLaunches; }
+    const std::string& Failure() const { return m_failure; }
+
+    // The actions: on a control of the top dialog (by id), on the top window, on the clock.
+    void Click(const Top& top, int id);
+    void ClickAt(const Top& top, QPoint point, Qt::MouseButton button = Qt::LeftButton);
+    void Key(const Top& top, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    void Type(const Top& top, int id, const QString& text);
+    void ChooseMenuItem(const Top& top, int position);
+    // As the caption's close button does.
+    void Close(const Top& top);
+    void Advance(std::time_t seconds);
+    // One tick of the exam clock of the open question window; false when none runs.
+    bool Tick();
+
+private:
+    void Schedule();
+    void Step();
+    void WindDown(const Top& top);
+    void Check();
+    void Fail(const std::string& what);
+    void Note(const Top& top, const std::string& action);
+
+    CString m_exeDir;
+    ClockOverride m_clock;
+    MessageBoxRecorder m_boxes;
+    UrlRecorder m_urls;
+    UserMessageHandler m_previousUserMessages;
+    // Test composition draws from a generator of its own instead of one seeded with the time.
+    RandomGenerator m_draws;
+    std::deque<std::string> m_recent;
+    // Owns the queued steps: none outlives the driver.
+    QObject m_steps;
+    const Policy* m_pPolicy = nullptr;
+    int m_nMaxSteps = 0;
+    int m_nSteps = 0;
+    int m_nLaunches = 0;
+    int m_nWindDownSteps = 0;
+    int m_nLastTimeOver = 0;
+    int m_nTimeOverLaunch = 0;
+    bool m_bQueued = false;
+    bool m_bStopping = false;
+    std::string m_failure;
+};

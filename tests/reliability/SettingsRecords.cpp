@@ -1,0 +1,56 @@
+#include "SettingsRecords.h"
+
+#include "storage/TreeNode.h"
+
+#include <random>
+
+Settings DistinctRecord(unsigned seed)
+{
+    std::mt19937 random(seed);
+    Settings record;
+    const int n = int(seed % 1000) + 1;
+    record.m_bUShowAll = false;
+    record.m_nUZacatek = 1;
+    record.m_nULast = n;
+    record.m_nZLast = n + 1;
+    record.m_nZVsechny = 2;
+    record.m_nZPocetOtazek = n + 2;
+    record.m_nZNovytest = 1;
+    record.m_nZKontrolaOdpovedi = 1;
+    for (int& entry : record.m_test)
+        entry = int(random() % 200);
+    record.m_testCount = Settings::kTestCapacity;
+    record.m_testPos = n - 1;
+    record.m_bZOnlyNew = false;
+    record.m_nTimeTest = 1;
+    record.m_nTimeTotal = n + 3;
+    record.m_nTimeOver = n + 4;
+    return record;
+}
+
+bool SamePersisted(const Settings& a, const Settings& b)
+{
+    return a.m_bUShowAll == b.m_bUShowAll && a.m_nUZacatek == b.m_nUZacatek && a.m_nULast == b.m_nULast &&
+           a.m_nZLast == b.m_nZLast && a.m_nZVsechny == b.m_nZVsechny &&
+           a.m_nZPocetOtazek == b.m_nZPocetOtazek && a.m_nZNovytest == b.m_nZNovytest &&
+           a.m_nZKontrolaOdpovedi == b.m_nZKontrolaOdpovedi && a.m_test == b.m_test &&
+           a.m_testCount == b.m_testCount && a.m_testPos == b.m_testPos && a.m_bZOnlyNew == b.m_bZOnlyNew &&
+           a.m_nTimeTest == b.m_nTimeTest && a.m_nTimeTotal == b.m_nTimeTotal &&
+           a.m_nTimeOver == b.m_nTimeOver;
+}
+
+void SaveRecord(const Settings& record, const std::string& path)
+{
+    TreeNode root;
+    record.SaveToNode(&root);
+    root.SaveFile(path);
+}
+
+Settings LoadRecord(const std::string& path)
+{
+    TreeNode root;
+    root.LoadFile(path);
+    Settings record;
+    record.LoadFromNode(&root);
+    return record;
+}
