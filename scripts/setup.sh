@@ -6,7 +6,7 @@ NAVIK_PACKAGES=(
     cmake g++ make pkg-config
     zlib1g-dev libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev
-    clang-14 libclang-rt-14-dev
+    clang-14 libclang-rt-14-dev clang-format git
     xvfb xauth fontconfig fonts-liberation fonts-wine fonts-dejavu-core
 )
 
