@@ -80,11 +80,8 @@ int BuildCommand::Run(const std::vector<std::string>& arguments, std::ostream& o
         out << kUsage << '\n' << kHelp;
         return 0;
     }
-    if (!args.Error().empty()) {
-        return Usage(err, args.Error());
-    }
-    if (args.Positional().size() != 1) {
-        return Usage(err, args.Positional().empty() ? "no SOURCE given" : "more than one SOURCE given");
+    if (const std::string problem = args.OneOperandProblem("SOURCE"); !problem.empty()) {
+        return Usage(err, problem);
     }
     const std::optional<std::string> output = args.Option("-o");
     if (!output) {

@@ -38,11 +38,8 @@ int CheckCommand::Run(const std::vector<std::string>& arguments, std::ostream& o
         out << kUsage << '\n' << kHelp;
         return 0;
     }
-    if (!args.Error().empty()) {
-        return Usage(err, args.Error());
-    }
-    if (args.Positional().size() != 1) {
-        return Usage(err, args.Positional().empty() ? "no FILE given" : "more than one FILE given");
+    if (const std::string problem = args.OneOperandProblem("FILE"); !problem.empty()) {
+        return Usage(err, problem);
     }
     const QString path = QString::fromStdString(args.Positional().front());
     const QString pictures = QString::fromStdString(args.Option("--pictures").value_or(std::string()));

@@ -28,6 +28,15 @@ CommandArguments::CommandArguments(const std::vector<std::string>& arguments,
     }
 }
 
+std::string CommandArguments::OneOperandProblem(const std::string& what) const
+{
+    if (!m_strError.empty())
+        return m_strError;
+    if (m_positional.size() != 1)
+        return (m_positional.empty() ? "no " : "more than one ") + what + " given";
+    return {};
+}
+
 std::optional<std::string> CommandArguments::Option(const std::string& name) const
 {
     const auto found = m_options.find(name);

@@ -16,6 +16,9 @@ public:
     const std::string& Error() const { return m_strError; }
     bool WantsHelp() const { return m_bHelp; }
     const std::vector<std::string>& Positional() const { return m_positional; }
+    // For a command that takes exactly one operand, named what in messages: empty when the
+    // arguments parse and there is one; otherwise what is wrong with them.
+    std::string OneOperandProblem(const std::string& what) const;
     std::optional<std::string> Option(const std::string& name) const;
 
 private:
