@@ -1,5 +1,6 @@
 #include "TreeFuzzCheck.h"
 
+#include <algorithm>
 #include <string>
 
 #include "FuzzSupport.h"
@@ -17,7 +18,7 @@ bool SameTree(const TreeNode& a, const TreeNode& b)
         const TreeValue& x = a.GetValueAt(i);
         const TreeValue& y = b.GetValueAt(i);
         if (x.GetName() != y.GetName() || x.GetIndex() != y.GetIndex() || x.GetType() != y.GetType() ||
-            x.GetBytes() != y.GetBytes()) {
+            !std::ranges::equal(x.GetBytes(), y.GetBytes())) {
             return false;
         }
     }

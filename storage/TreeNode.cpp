@@ -132,10 +132,12 @@ bool TreeNode::GetText(const std::string& name, std::string& text, std::int32_t 
     }
     // The text ends at its first zero byte and never runs past the last byte of a 1100-byte
     // buffer, which stays its terminator.
-    const auto& bytes = stored->GetBytes();
-    const auto limit =
-        bytes.begin() + static_cast<std::ptrdiff_t>(std::min(bytes.size(), kTextBufferSize - 1));
-    text.assign(bytes.begin(), std::find(bytes.begin(), limit, std::uint8_t{0}));
+    const auto bytes = stored->GetBytes();
+    const std::size_t limit = std::min(bytes.size(), kTextBufferSize - 1);
+    const void* zero = limit > 0 ? std::memchr(bytes.data(), 0, limit) : nullptr;
+    const std::size_t length =
+        zero ? static_cast<std::size_t>(static_cast<const std::uint8_t*>(zero) - bytes.data()) : limit;
+    text.assign(reinterpret_cast<const char*>(bytes.data()), length);
     return true;
 }
 

@@ -5,6 +5,12 @@
 #include "storage/TreeFormat.h"
 #include "storage/TreeNode.h"
 
+namespace {
+
+constexpr std::size_t kValuesReserved = 8;
+
+} // namespace
+
 TreeLoadStatus TreePayloadReader::Read(const std::vector<std::uint8_t>& payload, TreeNode& node)
 {
     if (payload.empty()) {
@@ -92,6 +98,8 @@ bool TreePayloadReader::ReadNode(TreeNode& node, int depth)
     if (!ReadName(node.m_strName) || !ReadInt32(node.m_nIndex)) {
         return false;
     }
+    // Question records hold six values; growing from one by doubling would move them three times.
+    node.m_values.reserve(kValuesReserved);
     for (;;) {
         std::uint8_t tag = 0;
         if (!ReadByte(tag)) {

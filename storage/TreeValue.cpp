@@ -12,10 +12,10 @@ TreeValue::TreeValue(std::string name, std::int32_t index, std::uint8_t type, co
 void TreeValue::Assign(std::uint8_t type, const void* bytes, std::int32_t size)
 {
     m_nType = type;
-    const auto* first = static_cast<const std::uint8_t*>(bytes);
-    if (size > 0 && first) {
-        m_bytes.assign(first, first + size);
+    const std::size_t length = size > 0 ? static_cast<std::size_t>(size) : 0;
+    if (bytes) {
+        m_bytes.assign(static_cast<const char*>(bytes), length);
     } else {
-        m_bytes.assign(size > 0 ? static_cast<std::size_t>(size) : 0, 0);
+        m_bytes.assign(length, '\0');
     }
 }

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
-#include <vector>
 
 // One named, indexed, typed value of a tree node: a type code and the raw bytes. It does not
 // interpret the bytes; the typed getters and setters of TreeNode do.
@@ -24,7 +24,10 @@ public:
     std::int32_t GetIndex() const { return m_nIndex; }
     std::uint8_t GetType() const { return m_nType; }
     std::int32_t GetSize() const { return static_cast<std::int32_t>(m_bytes.size()); }
-    const std::vector<std::uint8_t>& GetBytes() const { return m_bytes; }
+    std::span<const std::uint8_t> GetBytes() const
+    {
+        return {reinterpret_cast<const std::uint8_t*>(m_bytes.data()), m_bytes.size()};
+    }
 
     // Replaces type and bytes; name and index stay.
     void Assign(std::uint8_t type, const void* bytes, std::int32_t size);
@@ -33,5 +36,7 @@ private:
     std::string m_strName;
     std::int32_t m_nIndex;
     std::uint8_t m_nType;
-    std::vector<std::uint8_t> m_bytes;
+    // A string only for its short-string buffer: numbers and flags, most of a tree's values,
+    // then need no allocation of their own.
+    std::string m_bytes;
 };

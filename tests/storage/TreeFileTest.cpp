@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <filesystem>
@@ -28,7 +29,7 @@ void ExpectSameTree(const TreeNode& expected, const TreeNode& actual)
         EXPECT_EQ(a.GetName(), e.GetName());
         EXPECT_EQ(a.GetIndex(), e.GetIndex());
         EXPECT_EQ(a.GetType(), e.GetType());
-        EXPECT_EQ(a.GetBytes(), e.GetBytes());
+        EXPECT_TRUE(std::ranges::equal(a.GetBytes(), e.GetBytes()));
     }
     ASSERT_EQ(actual.GetChildCount(), expected.GetChildCount());
     for (std::size_t i = 0; i < expected.GetChildCount(); ++i) {

@@ -61,8 +61,9 @@ TEST(TreeNode, IntegersAreStoredLittleEndian)
 {
     TreeNode node;
     node.SetInt("n", -2, 0);
-    const auto& bytes = node.GetValueAt(0).GetBytes();
-    EXPECT_EQ(bytes, (std::vector<std::uint8_t>{0xFE, 0xFF, 0xFF, 0xFF}));
+    const auto bytes = node.GetValueAt(0).GetBytes();
+    EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin(), bytes.end()),
+              (std::vector<std::uint8_t>{0xFE, 0xFF, 0xFF, 0xFF}));
 }
 
 TEST(TreeNode, TypedGettersRefuseValuesOfAnotherSize)

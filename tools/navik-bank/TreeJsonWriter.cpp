@@ -2,19 +2,20 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <span>
 
 #include "Windows1250.h"
 #include "storage/TreeNode.h"
 
 namespace {
 
-std::int32_t LittleEndian32(const std::vector<std::uint8_t>& bytes)
+std::int32_t LittleEndian32(std::span<const std::uint8_t> bytes)
 {
     return static_cast<std::int32_t>(std::uint32_t(bytes[0]) | std::uint32_t(bytes[1]) << 8 |
                                      std::uint32_t(bytes[2]) << 16 | std::uint32_t(bytes[3]) << 24);
 }
 
-std::string Hex(const std::vector<std::uint8_t>& bytes)
+std::string Hex(std::span<const std::uint8_t> bytes)
 {
     static const char kDigits[] = "0123456789abcdef";
     std::string hex;
@@ -83,7 +84,7 @@ void TreeJsonWriter::WriteNode(const TreeNode& node, int depth)
     m_out += "\"values\": [";
     for (std::size_t i = 0; i < node.GetValueCount(); ++i) {
         const TreeValue& value = node.GetValueAt(i);
-        const auto& bytes = value.GetBytes();
+        const auto bytes = value.GetBytes();
         m_out += i == 0 ? "\n" : ",\n";
         Indent(depth + 2);
         m_out += "{\"name\": ";
