@@ -36,3 +36,8 @@ void ChoiceButton::DrawFace(Gdiplus::Graphics& graphics, ButtonState state, cons
 {
     ButtonPainter::PaintChoice(graphics, state, client, m_bChecked, caption);
 }
+
+std::uint32_t ChoiceButton::GetFaceVariant() const
+{
+    return m_bChecked ? 1 : 0;
+}

@@ -5,6 +5,15 @@
 #include "ui/OffscreenDC.h"
 #include "ui/gdiplus/Graphics.h"
 
+#include <algorithm>
+
+namespace {
+
+// Every state of a checked and an unchecked option button.
+constexpr std::size_t kFacesKept = 8;
+
+} // namespace
+
 OwnerDrawButton::OwnerDrawButton() = default;
 
 OwnerDrawButton::~OwnerDrawButton() = default;
@@ -12,10 +21,19 @@ OwnerDrawButton::~OwnerDrawButton() = default;
 void OwnerDrawButton::DrawItem(LPDRAWITEMSTRUCT drawItem)
 {
     const ButtonState state = ButtonStateFromItem(drawItem->itemState, m_bHover);
-    const std::u16string caption = AnsiToUtf16(GetWindowText());
+    const std::uint32_t variant = GetFaceVariant();
+    std::u16string caption = AnsiToUtf16(GetWindowText());
     CDC* dc = CDC::FromHandle(drawItem->hDC);
     CRect client;
     GetClientRect(&client);
+    const CSize size(client.Width(), client.Height());
+
+    if (!m_bCaptureBackground) {
+        if (const Face* face = FindFace(state, variant, size, caption)) {
+            DrawBitmap(face->bitmap.get(), dc, client.TopLeft());
+            return;
+        }
+    }
 
     // The dialog painted its background beneath the button before the first paint; keep
     // it, because later paints (hover, press) come without the dialog painting again.
@@ -29,9 +47,32 @@ void OwnerDrawButton::DrawItem(LPDRAWITEMSTRUCT drawItem)
         DrawBitmap(m_pBackground.get(), dc, client.TopLeft());
     }
 
-    Gdiplus::Graphics graphics(dc);
-    graphics.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
-    DrawFace(graphics, state, client, caption);
+    {
+        Gdiplus::Graphics graphics(dc);
+        graphics.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
+        DrawFace(graphics, state, client, caption);
+    }
+    KeepFace(dc, state, variant, client, std::move(caption));
+}
+
+const OwnerDrawButton::Face* OwnerDrawButton::FindFace(ButtonState state, std::uint32_t variant, CSize size,
+                                                       std::u16string_view caption) const
+{
+    const auto found = std::find_if(m_faces.begin(), m_faces.end(), [&](const Face& face) {
+        return face.state == state && face.variant == variant && face.size == size && face.caption == caption;
+    });
+    return found == m_faces.end() ? nullptr : &*found;
+}
+
+void OwnerDrawButton::KeepFace(CDC* dc, ButtonState state, std::uint32_t variant, const CRect& client,
+                               std::u16string caption)
+{
+    OffscreenDC copy(client.Width(), client.Height(), dc);
+    copy.BitBlt(0, 0, client.Width(), client.Height(), dc, client.left, client.top, SRCCOPY);
+    if (m_faces.size() == kFacesKept)
+        m_faces.erase(m_faces.begin());
+    m_faces.push_back(Face{state, variant, CSize(client.Width(), client.Height()), std::move(caption),
+                           copy.ReleaseBitmap()});
 }
 
 BOOL OwnerDrawButton::OnEraseBkgnd(CDC*)

@@ -53,3 +53,8 @@ void PillButton::DrawFace(Gdiplus::Graphics& graphics, ButtonState state, const 
 {
     ButtonPainter::PaintPill(graphics, state, client, GetFaceColor(), caption);
 }
+
+std::uint32_t PillButton::GetFaceVariant() const
+{
+    return GetFaceColor();
+}

@@ -26,6 +26,7 @@ public:
 protected:
     void DrawFace(Gdiplus::Graphics& graphics, ButtonState state, const CRect& client,
                   std::u16string_view caption) override;
+    std::uint32_t GetFaceVariant() const override;
 
     HCURSOR m_hCursor = nullptr;
 };

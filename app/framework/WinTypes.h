@@ -125,6 +125,8 @@ struct CSize
 {
     int cx = 0;
     int cy = 0;
+
+    bool operator==(const CSize&) const = default;
 };
 
 struct CRect

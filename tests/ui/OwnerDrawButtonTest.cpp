@@ -114,6 +114,28 @@ TEST_F(OwnerDrawButtonTest, MovingAcrossAButtonRepaintsItOnceOnEnteringAndOnceOn
     });
 }
 
+TEST_F(OwnerDrawButtonTest, KeptFacesMatchFreshOnesAndAChangedCaptionIsDrawnAnew)
+{
+    ButtonDialog dialog;
+    ShowAndRun(dialog, [&](ModalDialog& modal) {
+        const QRect button = ControlRect(modal, IDOK);
+        const QImage fresh = GrabArgb(modal).copy(button);
+        EnterButton(modal, IDOK);
+        const QImage hovered = GrabArgb(modal).copy(button);
+        MoveMouse(modal, kOutside);
+        EXPECT_NE(hovered, fresh);
+        EXPECT_EQ(GrabArgb(modal).copy(button), fresh);
+
+        const CString caption = dialog.m_btnOK.GetWindowText();
+        dialog.m_btnOK.SetWindowText("Jinak");
+        Settle();
+        EXPECT_NE(GrabArgb(modal).copy(button), fresh);
+        dialog.m_btnOK.SetWindowText(caption);
+        Settle();
+        EXPECT_EQ(GrabArgb(modal).copy(button), fresh);
+    });
+}
+
 TEST_F(OwnerDrawButtonTest, PressedWhileHoveredIsDrawnPressedAndHoveredAfterRelease)
 {
     ButtonDialog dialog;
