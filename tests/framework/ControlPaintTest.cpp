@@ -11,6 +11,7 @@
 #include "tests/support/GuiTest.h"
 #include "tests/support/ModalDriver.h"
 
+#include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <QTest>
@@ -172,6 +173,27 @@ TEST_F(ControlPaintTest, StaticTextBreaksLongLinesBetweenWords)
     ASSERT_TRUE(ink.isValid());
     EXPECT_GT(ink.height(), 16); // two lines
     EXPECT_LT(ink.right(), image.width() - 1);
+}
+
+TEST_F(ControlPaintTest, StaticTextTabsAdvanceToStopsOfEightAverageCharacters)
+{
+    StaticTextStyle style;
+    style.font.setFamily(QStringLiteral("Arial"));
+    style.font.setPixelSize(11);
+    style.color = Qt::black;
+    const int stop = 8 * QFontMetrics(style.font).averageCharWidth();
+    for (const QString& text : {QStringLiteral("\tM"), QStringLiteral("l\tM"), QStringLiteral("ll l\tM")}) {
+        QImage image(3 * stop, 20, QImage::Format_ARGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        DrawStaticText(painter, image.rect(), text, style);
+        painter.end();
+        const QRect afterTab =
+            InkBounds(image.copy(stop / 2, 0, image.width() - stop / 2, image.height()), IsDark);
+        ASSERT_TRUE(afterTab.isValid()) << text.toStdString();
+        EXPECT_GE(afterTab.left() + stop / 2, stop) << text.toStdString();
+        EXPECT_LE(afterTab.left() + stop / 2, stop + 2) << text.toStdString();
+    }
 }
 
 TEST_F(ControlPaintTest, OwnerDrawButtonGetsItsItemStateAndTheBackgroundBeneath)
