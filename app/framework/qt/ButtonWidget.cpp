@@ -63,7 +63,7 @@ void ButtonWidget::FinishPress(CPoint point)
         DeliverCommand(this, UINT(WindowData::Id(this)));
 }
 
-void ButtonWidget::paintEvent(QPaintEvent*)
+void ButtonWidget::paintEvent(QPaintEvent* event)
 {
     ControlCanvas canvas(this);
     RequestControlColour(this, canvas.DC(), CTLCOLOR_BTN);
@@ -79,7 +79,7 @@ void ButtonWidget::paintEvent(QPaintEvent*)
             return LRESULT(0);
         });
     }
-    canvas.Present(this);
+    canvas.Present(this, event->region());
 }
 
 void ButtonWidget::mousePressEvent(QMouseEvent* event)

@@ -30,6 +30,16 @@ void EraseWithDialog(QWidget* dialog, QPainter& painter, const QColor& face)
     painter.restore();
 }
 
+void PaintRectByRect(QPainter& painter, const QRegion& region, const std::function<void()>& paint)
+{
+    for (const QRect& rect : region) {
+        painter.save();
+        painter.setClipRect(rect);
+        paint();
+        painter.restore();
+    }
+}
+
 ControlCanvas::ControlCanvas(QWidget* control)
     : m_image(control->size(), QImage::Format_ARGB32_Premultiplied), m_dc(&m_painter, &m_image)
 {
@@ -53,11 +63,12 @@ const QImage& ControlCanvas::Finish()
     return m_image;
 }
 
-void ControlCanvas::Present(QWidget* control)
+void ControlCanvas::Present(QWidget* control, const QRegion& region)
 {
     QPainter screen(control);
-    // Filled opaque before anything was drawn on it, the image replaces what is beneath:
-    // a plain copy, where blending would look at every pixel's alpha.
-    screen.setCompositionMode(QPainter::CompositionMode_Source);
-    screen.drawImage(0, 0, Finish());
+    // Filled opaque before anything was drawn on it, the image covers what is beneath. It is
+    // drawn over it rather than copied: a copy between formats (the window's may have no
+    // alpha) goes span by span, a blend of opaque pixels has a fast path for every format.
+    const QImage& image = Finish();
+    PaintRectByRect(screen, region, [&] { screen.drawImage(0, 0, image); });
 }

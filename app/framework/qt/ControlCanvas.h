@@ -10,12 +10,20 @@
 #include <QColor>
 #include <QImage>
 #include <QPainter>
+#include <QRegion>
+
+#include <functional>
 
 class QWidget;
 
 // The dialog's background erase (OnEraseBkgnd; the face colour by default) on painter,
 // whose coordinates are the dialog's client coordinates.
 void EraseDialogBackground(QWidget* dialog, QPainter& painter);
+// Calls paint once for each rectangle of region with the painter clipped to it. Qt leaves
+// the opaque controls out of a window's paint region, and through such a clip every fill
+// and copy goes span by span, tall ones handed to worker threads; through a rectangle it is
+// a plain copy. On a busy machine the hand-overs cost more than the painting itself.
+void PaintRectByRect(QPainter& painter, const QRegion& region, const std::function<void()>& paint);
 // The same on a painter whose surface already holds the face colour.
 void EraseWithDialog(QWidget* dialog, QPainter& painter, const QColor& face);
 
@@ -30,8 +38,9 @@ public:
     CDC& DC() { return m_dc; }
     // Ends the painting and returns the finished image.
     const QImage& Finish();
-    // Ends the painting and draws the image on the control (from its paint event).
-    void Present(QWidget* control);
+    // Ends the painting and draws the image on the control's region to be painted (from
+    // its paint event).
+    void Present(QWidget* control, const QRegion& region);
 
 private:
     QImage m_image;

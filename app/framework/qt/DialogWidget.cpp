@@ -150,10 +150,10 @@ void DialogWidget::PressDefaultButton()
         DeliverCommand(this, IDOK);
 }
 
-void DialogWidget::paintEvent(QPaintEvent*)
+void DialogWidget::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    EraseDialogBackground(this, painter);
+    PaintRectByRect(painter, event->region(), [&] { EraseDialogBackground(this, painter); });
     const PaintScope scope(this, &painter);
     SendWindowMessage(m_pDialog, [this] {
         m_pDialog->OnPaint();

@@ -28,7 +28,7 @@ void EditWidget::paintEvent(QPaintEvent* event)
         RequestControlColour(this, dc, isEnabled() && !isReadOnly() ? CTLCOLOR_EDIT : CTLCOLOR_STATIC);
     if (!brush->hollow)
         canvas.Painter().fillRect(rect(), ToQColor(brush->color));
-    canvas.Present(this);
+    canvas.Present(this, event->region());
 
     // The line edit draws its frame and text over that background in the chosen colours.
     QPalette colours = palette();

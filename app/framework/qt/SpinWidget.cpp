@@ -67,7 +67,7 @@ void SpinWidget::Step(int direction)
     SetPos(Pos() + direction * towardsUpper);
 }
 
-void SpinWidget::paintEvent(QPaintEvent*)
+void SpinWidget::paintEvent(QPaintEvent* event)
 {
     ControlCanvas canvas(this);
     const int half = height() / 2;
@@ -83,7 +83,7 @@ void SpinWidget::paintEvent(QPaintEvent*)
         style()->drawPrimitive(i == 0 ? QStyle::PE_IndicatorArrowUp : QStyle::PE_IndicatorArrowDown, &option,
                                &canvas.Painter(), this);
     }
-    canvas.Present(this);
+    canvas.Present(this, event->region());
 }
 
 void SpinWidget::mousePressEvent(QMouseEvent* event)

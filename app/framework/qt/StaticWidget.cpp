@@ -22,7 +22,7 @@ StaticWidget::StaticWidget(QWidget* dialog, DWORD style) : QWidget(dialog)
         setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void StaticWidget::paintEvent(QPaintEvent*)
+void StaticWidget::paintEvent(QPaintEvent* event)
 {
     ControlCanvas canvas(this);
     CDC& dc = canvas.DC();
@@ -46,7 +46,7 @@ void StaticWidget::paintEvent(QPaintEvent*)
         style.disabled = !isEnabled();
         DrawStaticText(canvas.Painter(), rect(), FromAnsi(text), style);
     }
-    canvas.Present(this);
+    canvas.Present(this, event->region());
 }
 
 void StaticWidget::mousePressEvent(QMouseEvent* event)
