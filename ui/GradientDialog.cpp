@@ -57,7 +57,8 @@ BOOL GradientDialog::OnEraseBkgnd(CDC* dc)
         const QSize size(area.Width, area.Height);
         if (!m_pGradient || m_pGradient->size() != size || m_crGradientTop != m_crTop ||
             m_crGradientBottom != m_crBottom) {
-            m_pGradient = std::make_unique<QImage>(size, QImage::Format_ARGB32_Premultiplied);
+            // Opaque, so that it is copied onto the window and the controls, not blended.
+            m_pGradient = std::make_unique<QImage>(size, QImage::Format_RGB32);
             m_pGradient->fill(Qt::transparent);
             QPainter onImage(m_pGradient.get());
             Gdiplus::Graphics graphics(&onImage);

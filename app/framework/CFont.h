@@ -32,6 +32,8 @@ struct LOGFONT
     BYTE lfQuality = 0;
     BYTE lfPitchAndFamily = 0;
     char lfFaceName[LF_FACESIZE] = {};
+
+    bool operator==(const LOGFONT&) const = default;
 };
 
 class CFont

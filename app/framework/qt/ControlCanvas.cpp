@@ -41,7 +41,9 @@ void PaintRectByRect(QPainter& painter, const QRegion& region, const std::functi
 }
 
 ControlCanvas::ControlCanvas(QWidget* control)
-    : m_image(control->size(), QImage::Format_ARGB32_Premultiplied), m_dc(&m_painter, &m_image)
+    // Opaque like a window's pixels, so that the dialog's background and the finished image
+    // are copied rather than blended.
+    : m_image(control->size(), QImage::Format_RGB32), m_dc(&m_painter, &m_image)
 {
     const QColor face = ToQColor(GetDialogFaceColor());
     m_image.fill(face);

@@ -5,7 +5,9 @@
 
 QString FromAnsi(std::string_view ansi)
 {
-    QStringDecoder decoder("windows-1250");
+    // Opening the converter costs far more than decoding a caption; a single-byte code page
+    // leaves no state behind, so one decoder serves every call.
+    thread_local QStringDecoder decoder("windows-1250");
     return decoder.decode(QByteArrayView(ansi.data(), qsizetype(ansi.size())));
 }
 
