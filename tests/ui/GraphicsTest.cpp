@@ -4,6 +4,7 @@
 
 #include "ui/Gdiplus.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
@@ -259,6 +260,34 @@ TEST(Graphics, MissingOrUndecodableFileGivesAnImageOfSizeZeroThatDrawsNothing)
     EXPECT_EQ(broken.GetWidth(), 0u);
     EXPECT_EQ(broken.GetHeight(), 0u);
     EXPECT_NE(broken.GetLastStatus(), Ok);
+}
+
+TEST(Graphics, PictureChangedOnDiskIsReadAnewAndAnUnchangedOneStaysTheSame)
+{
+    const QTemporaryDir dir;
+    const QString path = dir.filePath("picture.bmp"); // the same size for every colour
+    const auto save = [&](QColor colour, int side, const QDateTime& modified) {
+        QImage picture(side, side, QImage::Format_RGB32);
+        picture.fill(colour);
+        ASSERT_TRUE(picture.save(path));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(modified, QFileDevice::FileModificationTime));
+    };
+    const QDateTime start = QDateTime::currentDateTime().addSecs(-60);
+    const auto expect = [&](QColor colour, unsigned side) {
+        const Image image(Utf16(path).c_str());
+        ASSERT_EQ(image.GetLastStatus(), Ok);
+        EXPECT_EQ(image.GetWidth(), side);
+        EXPECT_EQ(image.QtImage().pixelColor(0, 0), colour);
+    };
+    save(Qt::red, 4, start);
+    expect(Qt::red, 4);
+    expect(Qt::red, 4);
+    save(Qt::blue, 6, start);
+    expect(Qt::blue, 6);
+    save(Qt::green, 6, start.addSecs(10)); // the same size, a later time
+    expect(Qt::green, 6);
 }
 
 TEST(Graphics, GifIsDrawnUnscaledAtAPoint)
