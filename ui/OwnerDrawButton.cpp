@@ -52,7 +52,7 @@ void OwnerDrawButton::DrawItem(LPDRAWITEMSTRUCT drawItem)
         graphics.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
         DrawFace(graphics, state, client, caption);
     }
-    KeepFace(dc, state, variant, client, std::move(caption));
+    KeepFace(dc, state, variant, client, size, std::move(caption));
 }
 
 const OwnerDrawButton::Face* OwnerDrawButton::FindFace(ButtonState state, std::uint32_t variant, CSize size,
@@ -65,14 +65,13 @@ const OwnerDrawButton::Face* OwnerDrawButton::FindFace(ButtonState state, std::u
 }
 
 void OwnerDrawButton::KeepFace(CDC* dc, ButtonState state, std::uint32_t variant, const CRect& client,
-                               std::u16string caption)
+                               CSize size, std::u16string caption)
 {
-    OffscreenDC copy(client.Width(), client.Height(), dc);
-    copy.BitBlt(0, 0, client.Width(), client.Height(), dc, client.left, client.top, SRCCOPY);
+    OffscreenDC copy(size.cx, size.cy, dc);
+    copy.BitBlt(0, 0, size.cx, size.cy, dc, client.left, client.top, SRCCOPY);
     if (m_faces.size() == kFacesKept)
         m_faces.erase(m_faces.begin());
-    m_faces.push_back(Face{state, variant, CSize(client.Width(), client.Height()), std::move(caption),
-                           copy.ReleaseBitmap()});
+    m_faces.push_back(Face{state, variant, size, std::move(caption), copy.ReleaseBitmap()});
 }
 
 BOOL OwnerDrawButton::OnEraseBkgnd(CDC*)

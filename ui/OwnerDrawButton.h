@@ -56,7 +56,7 @@ private:
 
     const Face* FindFace(ButtonState state, std::uint32_t variant, CSize size,
                          std::u16string_view caption) const;
-    void KeepFace(CDC* dc, ButtonState state, std::uint32_t variant, const CRect& client,
+    void KeepFace(CDC* dc, ButtonState state, std::uint32_t variant, const CRect& client, CSize size,
                   std::u16string caption);
 
     // The latest faces, each the background with the face drawn over it; few enough to search.

@@ -68,9 +68,9 @@ const QImage& ControlCanvas::Finish()
 void ControlCanvas::Present(QWidget* control, const QRegion& region)
 {
     QPainter screen(control);
-    // Filled opaque before anything was drawn on it, the image covers what is beneath. It is
-    // drawn over it rather than copied: a copy between formats (the window's may have no
-    // alpha) goes span by span, a blend of opaque pixels has a fast path for every format.
+    // The image is opaque and covers what is beneath. Drawn over it, it is a plain copy into
+    // a window of its own format and a fast blend into any other; a forced copy between
+    // formats would go span by span.
     const QImage& image = Finish();
     PaintRectByRect(screen, region, [&] { screen.drawImage(0, 0, image); });
 }

@@ -107,7 +107,7 @@ private:
 // One line to draw: the head of a shaped piece of text.
 struct Line
 {
-    std::shared_ptr<const ShapedText> shaped;
+    std::unique_ptr<const ShapedText> shaped;
     qsizetype length = 0;
     int width = 0;
 };
@@ -122,7 +122,7 @@ public:
 
     Line Whole(const QString& text) const
     {
-        auto shaped = std::make_shared<const ShapedText>(text, m_font, m_tabWidth);
+        auto shaped = std::make_unique<const ShapedText>(text, m_font, m_tabWidth);
         const int width = shaped->Width(text.size());
         return {std::move(shaped), text.size(), width};
     }
