@@ -20,8 +20,6 @@
 
 namespace {
 
-constexpr UINT kAboutCommand = 0x0010;
-
 std::string FilePath(const char* name)
 {
     return NativePath(theSettings.m_strExeDir + name);
@@ -90,7 +88,7 @@ BOOL MainDialog::OnInitDialog()
         about.LoadString(IDS_ABOUTBOX);
         if (!about.IsEmpty()) {
             systemMenu->AppendMenu(MF_SEPARATOR);
-            systemMenu->AppendMenu(MF_STRING, kAboutCommand, about);
+            systemMenu->AppendMenu(MF_STRING, IDM_ABOUTBOX, about);
         }
     }
     SetIcon(m_hIcon, TRUE);
@@ -114,7 +112,7 @@ void MainDialog::LoadQuestionBank()
 
 void MainDialog::OnSysCommand(UINT id, LPARAM param)
 {
-    if ((id & 0xFFF0) == kAboutCommand) {
+    if ((id & 0xFFF0) == IDM_ABOUTBOX) {
         AboutDialog about;
         about.DoModal();
     } else {

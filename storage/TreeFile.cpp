@@ -128,15 +128,10 @@ public:
     // Forces the written bytes to the disk, then puts the file in the target's place.
     void Commit()
     {
-        const int fd = ::open(m_path.c_str(), O_RDONLY | O_CLOEXEC);
-        if (fd < 0 || ::fsync(fd) != 0) {
-            const int osError = errno;
-            if (fd >= 0) {
-                ::close(fd);
-            }
-            ThrowOsError(osError, m_target);
+        // The descriptor held for the lock names the same file the bytes were written to.
+        if (::fsync(m_fd) != 0) {
+            ThrowOsError(errno, m_target);
         }
-        ::close(fd);
         if (::rename(m_path.c_str(), m_target.c_str()) != 0) {
             ThrowOsError(errno, m_target);
         }

@@ -32,6 +32,7 @@ void GradientDialog::SetGradientColors(COLORREF top, COLORREF bottom)
     m_crTop = top;
     m_crBottom = bottom;
     m_bGradient = true;
+    m_pGradient.reset();
 }
 
 void GradientDialog::SetBackgroundImage(const CString& path)
@@ -55,16 +56,13 @@ BOOL GradientDialog::OnEraseBkgnd(CDC* dc)
             return TRUE;
         }
         const QSize size(area.Width, area.Height);
-        if (!m_pGradient || m_pGradient->size() != size || m_crGradientTop != m_crTop ||
-            m_crGradientBottom != m_crBottom) {
+        if (!m_pGradient || m_pGradient->size() != size) {
             // Opaque, so that it is copied onto the window and the controls, not blended.
             m_pGradient = std::make_unique<QImage>(size, QImage::Format_RGB32);
             m_pGradient->fill(Qt::transparent);
             QPainter onImage(m_pGradient.get());
             Gdiplus::Graphics graphics(&onImage);
             FillGradient(graphics, Gdiplus::Rect(0, 0, area.Width, area.Height), m_crTop, m_crBottom);
-            m_crGradientTop = m_crTop;
-            m_crGradientBottom = m_crBottom;
         }
         painter->drawImage(QPoint(area.X, area.Y), *m_pGradient);
         return TRUE;

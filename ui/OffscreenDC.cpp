@@ -26,6 +26,13 @@ std::unique_ptr<CBitmap> OffscreenDC::ReleaseBitmap()
     return std::move(m_pBitmap);
 }
 
+std::unique_ptr<CBitmap> CopyOf(CDC* dc, const CRect& rect)
+{
+    OffscreenDC copy(rect.Width(), rect.Height(), dc);
+    copy.BitBlt(0, 0, rect.Width(), rect.Height(), dc, rect.left, rect.top, SRCCOPY);
+    return copy.ReleaseBitmap();
+}
+
 void DrawBitmap(CBitmap* bitmap, CDC* dc, CPoint point)
 {
     if (!bitmap || !dc || !bitmap->GetImage() || bitmap->GetImage()->isNull())

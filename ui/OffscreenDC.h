@@ -1,8 +1,8 @@
 #pragma once
 // A device context that draws into a bitmap of its own, made like the bitmap of a
-// reference context. The buttons use it once, at their first paint, to keep a copy of the
-// background beneath them; DrawBitmap copies such a bitmap back onto a context before
-// every later paint. Nothing is drawn into it except by plain copies.
+// reference context. The buttons use it (through CopyOf) to keep a copy of the background
+// beneath them and of the faces they drew; DrawBitmap copies such a bitmap back onto a
+// context. Nothing is drawn into it except by plain copies.
 
 #include "app/framework/CDC.h"
 #include "app/framework/CGdiObjects.h"
@@ -27,3 +27,5 @@ private:
 
 // Copies the whole bitmap onto dc with its top-left corner at point.
 void DrawBitmap(CBitmap* bitmap, CDC* dc, CPoint point);
+// A bitmap holding a copy of rect of dc.
+std::unique_ptr<CBitmap> CopyOf(CDC* dc, const CRect& rect);

@@ -39,10 +39,7 @@ void OwnerDrawButton::DrawItem(LPDRAWITEMSTRUCT drawItem)
     // it, because later paints (hover, press) come without the dialog painting again.
     if (m_bCaptureBackground) {
         m_bCaptureBackground = false;
-        m_pBackground.reset();
-        OffscreenDC capture(client.Width(), client.Height(), dc);
-        capture.BitBlt(0, 0, client.Width(), client.Height(), dc, client.left, client.top, SRCCOPY);
-        m_pBackground = capture.ReleaseBitmap();
+        m_pBackground = CopyOf(dc, client);
     } else if (m_pBackground) {
         DrawBitmap(m_pBackground.get(), dc, client.TopLeft());
     }
@@ -52,7 +49,7 @@ void OwnerDrawButton::DrawItem(LPDRAWITEMSTRUCT drawItem)
         graphics.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
         DrawFace(graphics, state, client, caption);
     }
-    KeepFace(dc, state, variant, client, size, std::move(caption));
+    KeepFace(state, variant, size, std::move(caption), CopyOf(dc, client));
 }
 
 const OwnerDrawButton::Face* OwnerDrawButton::FindFace(ButtonState state, std::uint32_t variant, CSize size,
@@ -64,14 +61,12 @@ const OwnerDrawButton::Face* OwnerDrawButton::FindFace(ButtonState state, std::u
     return found == m_faces.end() ? nullptr : &*found;
 }
 
-void OwnerDrawButton::KeepFace(CDC* dc, ButtonState state, std::uint32_t variant, const CRect& client,
-                               CSize size, std::u16string caption)
+void OwnerDrawButton::KeepFace(ButtonState state, std::uint32_t variant, CSize size, std::u16string caption,
+                               std::unique_ptr<CBitmap> bitmap)
 {
-    OffscreenDC copy(size.cx, size.cy, dc);
-    copy.BitBlt(0, 0, size.cx, size.cy, dc, client.left, client.top, SRCCOPY);
     if (m_faces.size() == kFacesKept)
         m_faces.erase(m_faces.begin());
-    m_faces.push_back(Face{state, variant, size, std::move(caption), copy.ReleaseBitmap()});
+    m_faces.push_back(Face{state, variant, size, std::move(caption), std::move(bitmap)});
 }
 
 BOOL OwnerDrawButton::OnEraseBkgnd(CDC*)

@@ -56,8 +56,8 @@ private:
 
     const Face* FindFace(ButtonState state, std::uint32_t variant, CSize size,
                          std::u16string_view caption) const;
-    void KeepFace(CDC* dc, ButtonState state, std::uint32_t variant, const CRect& client, CSize size,
-                  std::u16string caption);
+    void KeepFace(ButtonState state, std::uint32_t variant, CSize size, std::u16string caption,
+                  std::unique_ptr<CBitmap> bitmap);
 
     // The latest faces, each the background with the face drawn over it; few enough to search.
     std::vector<Face> m_faces;

@@ -39,7 +39,6 @@ CFont* CDC::SelectObject(CFont* font)
     CFont* previous = m_pFont;
     if (font && font->GetLogFont(&m_logFont)) {
         m_pFont = font;
-        m_bFontSelected = true;
         if (m_pPainter)
             m_pPainter->setFont(font->ToQFont());
     }

@@ -40,9 +40,8 @@ public:
     COLORREF GetTextColor() const { return m_crText; }
     // Selects a font for text drawn through this context; returns the previous one.
     CFont* SelectObject(CFont* font);
-    CFont* GetCurrentFont() const { return m_pFont; }
     // The description of the selected font, or none when no font was selected.
-    const LOGFONT* GetSelectedLogFont() const { return m_bFontSelected ? &m_logFont : nullptr; }
+    const LOGFONT* GetSelectedLogFont() const { return m_pFont ? &m_logFont : nullptr; }
     int GetMapMode() const { return m_nMapMode; }
     int SetMapMode(int mode);
 
@@ -61,6 +60,5 @@ private:
     COLORREF m_crText = 0;
     CFont* m_pFont = nullptr;
     LOGFONT m_logFont;
-    bool m_bFontSelected = false;
     int m_nMapMode = MM_TEXT;
 };

@@ -7,30 +7,11 @@
 
 #include <algorithm>
 #include <cstring>
-#include <utility>
-#include <vector>
 
 namespace {
 
 // The point size a LOGFONT height of 0 stands for.
 constexpr int kDefaultPoints = 8;
-
-// Matching a height to a face's cell reads the font's tables, and the controls ask for the
-// same few fonts at every paint: the answers are kept.
-int CachedPixelSizeForCellHeight(const QFont& font, const LOGFONT& logFont)
-{
-    constexpr std::size_t kKept = 16;
-    thread_local std::vector<std::pair<LOGFONT, int>> sizes;
-    for (const auto& [description, size] : sizes) {
-        if (description == logFont)
-            return size;
-    }
-    const int size = PixelSizeForCellHeight(font, logFont.lfHeight);
-    if (sizes.size() == kKept)
-        sizes.erase(sizes.begin());
-    sizes.emplace_back(logFont, size);
-    return size;
-}
 
 } // namespace
 
@@ -76,14 +57,6 @@ BOOL CFont::CreatePointFont(int pointSizeTenths, const char* faceName)
                       0, 0, faceName);
 }
 
-BOOL CFont::DeleteObject()
-{
-    const bool wasCreated = m_bCreated;
-    m_logFont = LOGFONT();
-    m_bCreated = false;
-    return wasCreated;
-}
-
 int CFont::GetLogFont(LOGFONT* logFont) const
 {
     if (!logFont || !m_bCreated)
@@ -114,7 +87,7 @@ QFont CFont::ToQFont(const LOGFONT& logFont)
         font.setPixelSize(-logFont.lfHeight);
     } else if (logFont.lfHeight > 0) {
         font.setPixelSize(logFont.lfHeight); // a first guess, so the face resolves at a size near it
-        font.setPixelSize(CachedPixelSizeForCellHeight(font, logFont));
+        font.setPixelSize(PixelSizeForCellHeight(font, logFont.lfHeight));
     } else {
         font.setPixelSize(MulDiv(kDefaultPoints, 96, 72));
     }

@@ -9,7 +9,6 @@
 class QFont;
 
 constexpr int LF_FACESIZE = 32;
-constexpr LONG FW_DONTCARE = 0;
 constexpr LONG FW_NORMAL = 400;
 constexpr LONG FW_BOLD = 700;
 constexpr BYTE ANSI_CHARSET = 0;
@@ -32,8 +31,6 @@ struct LOGFONT
     BYTE lfQuality = 0;
     BYTE lfPitchAndFamily = 0;
     char lfFaceName[LF_FACESIZE] = {};
-
-    bool operator==(const LOGFONT&) const = default;
 };
 
 class CFont
@@ -50,7 +47,6 @@ public:
     BOOL CreateFontIndirect(const LOGFONT* logFont);
     // Size in tenths of a point at 96 pixels per inch.
     BOOL CreatePointFont(int pointSizeTenths, const char* faceName);
-    BOOL DeleteObject();
     int GetLogFont(LOGFONT* logFont) const;
     bool IsCreated() const { return m_bCreated; }
 

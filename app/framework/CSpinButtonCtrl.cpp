@@ -19,14 +19,6 @@ void CSpinButtonCtrl::SetRange(int lower, int upper)
         spin->SetRange(lower, upper);
 }
 
-void CSpinButtonCtrl::GetRange(int& lower, int& upper) const
-{
-    if (const SpinWidget* spin = SpinOf(this)) {
-        lower = spin->Lower();
-        upper = spin->Upper();
-    }
-}
-
 int CSpinButtonCtrl::SetPos(int position)
 {
     SpinWidget* spin = SpinOf(this);
@@ -41,10 +33,4 @@ int CSpinButtonCtrl::GetPos() const
 {
     SpinWidget* spin = SpinOf(this);
     return spin ? spin->Pos() : 0;
-}
-
-CWnd* CSpinButtonCtrl::GetBuddy() const
-{
-    const SpinWidget* spin = SpinOf(this);
-    return spin ? CWnd::FromHandle(spin->Buddy()) : nullptr;
 }

@@ -9,9 +9,6 @@ class CSpinButtonCtrl : public CWnd
 public:
     void SetRange(int lower, int upper);
     void SetRange32(int lower, int upper) { SetRange(lower, upper); }
-    void GetRange(int& lower, int& upper) const;
     int SetPos(int position);
     int GetPos() const;
-    // The buddy window, or none.
-    CWnd* GetBuddy() const;
 };

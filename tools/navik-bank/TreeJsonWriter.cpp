@@ -5,15 +5,10 @@
 #include <span>
 
 #include "Windows1250.h"
+#include "storage/TreeFormat.h"
 #include "storage/TreeNode.h"
 
 namespace {
-
-std::int32_t LittleEndian32(std::span<const std::uint8_t> bytes)
-{
-    return static_cast<std::int32_t>(std::uint32_t(bytes[0]) | std::uint32_t(bytes[1]) << 8 |
-                                     std::uint32_t(bytes[2]) << 16 | std::uint32_t(bytes[3]) << 24);
-}
 
 std::string Hex(std::span<const std::uint8_t> bytes)
 {
@@ -96,7 +91,7 @@ void TreeJsonWriter::WriteNode(const TreeNode& node, int depth)
         if (type == TreeValue::TypeBool && bytes.size() == 1) {
             m_out += bytes[0] != 0 ? "\"value\": true" : "\"value\": false";
         } else if ((type == TreeValue::TypeInt || type == TreeValue::TypeLong) && bytes.size() == 4) {
-            m_out += "\"value\": " + std::to_string(LittleEndian32(bytes));
+            m_out += "\"value\": " + std::to_string(TreeFormat::GetInt32(bytes.data()));
         } else if (type == TreeValue::TypeText) {
             // Like the trainer, a text ends at its first zero byte.
             std::string text(bytes.begin(), bytes.end());

@@ -32,7 +32,6 @@ public:
     Status GetLastStatus() const { return m_status; }
 
     Status SetSmoothingMode(SmoothingMode mode);
-    SmoothingMode GetSmoothingMode() const { return m_smoothingMode; }
 
     Status FillRectangle(const Brush* brush, const Rect& rect);
     Status FillRectangle(const Brush* brush, INT x, INT y, INT width, INT height);

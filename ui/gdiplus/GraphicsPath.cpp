@@ -33,12 +33,6 @@ Status GraphicsPath::AddLine(INT x1, INT y1, INT x2, INT y2)
     return Ok;
 }
 
-Status GraphicsPath::StartFigure()
-{
-    m_bFigureOpen = false;
-    return Ok;
-}
-
 Status GraphicsPath::CloseFigure()
 {
     if (m_bFigureOpen)

@@ -23,7 +23,6 @@ public:
     // The arc of the ellipse inscribed in the box, from startAngle sweeping sweepAngle.
     Status AddArc(INT x, INT y, INT width, INT height, REAL startAngle, REAL sweepAngle);
     Status AddLine(INT x1, INT y1, INT x2, INT y2);
-    Status StartFigure();
     Status CloseFigure();
     Status GetLastStatus() const { return Ok; }
 

@@ -16,7 +16,6 @@ public:
     LinearGradientBrush(const Rect& rect, const Color& color1, const Color& color2, LinearGradientMode mode);
 
     Status SetWrapMode(WrapMode wrapMode);
-    WrapMode GetWrapMode() const { return m_wrapMode; }
 
 private:
     WrapMode m_wrapMode = WrapModeTile;

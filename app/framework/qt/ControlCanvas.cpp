@@ -11,10 +11,10 @@ void EraseDialogBackground(QWidget* dialog, QPainter& painter)
 {
     const QColor face = ToQColor(GetDialogFaceColor());
     painter.fillRect(dialog->rect(), face);
-    EraseWithDialog(dialog, painter, face);
+    EraseWithDialog(dialog, painter);
 }
 
-void EraseWithDialog(QWidget* dialog, QPainter& painter, const QColor& face)
+void EraseWithDialog(QWidget* dialog, QPainter& painter)
 {
     CWnd* window = CWnd::FromHandle(dialog);
     if (!window)
@@ -22,11 +22,8 @@ void EraseWithDialog(QWidget* dialog, QPainter& painter, const QColor& face)
     CDC dc(&painter, nullptr);
     painter.save();
     SendWindowMessage(
-        window, [window, &dc] { return LRESULT(window->OnEraseBkgnd(&dc)); },
-        [dialog, &painter, face] {
-            painter.fillRect(dialog->rect(), face);
-            return LRESULT(TRUE);
-        });
+        // The default erase paints the face colour, which the surface already holds.
+        window, [window, &dc] { return LRESULT(window->OnEraseBkgnd(&dc)); }, [] { return LRESULT(TRUE); });
     painter.restore();
 }
 
@@ -53,7 +50,7 @@ ControlCanvas::ControlCanvas(QWidget* control)
         // the work to other threads.
         QPainter beneath(&m_image);
         beneath.translate(-control->pos());
-        EraseWithDialog(dialog, beneath, face);
+        EraseWithDialog(dialog, beneath);
     }
     m_painter.begin(&m_image);
 }

@@ -13,7 +13,7 @@ QString FromAnsi(std::string_view ansi)
 
 std::string ToAnsi(const QString& text)
 {
-    QStringEncoder encoder("windows-1250", QStringConverter::Flag::ConvertInvalidToNull);
+    thread_local QStringEncoder encoder("windows-1250", QStringConverter::Flag::ConvertInvalidToNull);
     const QByteArray bytes = encoder.encode(text);
     std::string out(bytes.constData(), std::size_t(bytes.size()));
     // The encoder marks characters it cannot represent with NUL; Windows puts '?' there.

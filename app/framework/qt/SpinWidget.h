@@ -18,10 +18,7 @@ public:
     SpinWidget(QWidget* dialog, DWORD style);
 
     void SetBuddy(QLineEdit* buddy) { m_buddy = buddy; }
-    QLineEdit* Buddy() const { return m_buddy; }
     void SetRange(int lower, int upper);
-    int Lower() const { return m_nLower; }
-    int Upper() const { return m_nUpper; }
     void SetPos(int position);
     int Pos();
     // One step up (+1) or down (-1), as a click on that arrow does.

@@ -10,6 +10,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -21,7 +23,7 @@ struct WinMetrics
 };
 
 // usWinAscent and usWinDescent of the font's OS/2 table; all zero when the font has none.
-WinMetrics ReadWinMetrics(const QFont& font)
+WinMetrics ReadFontTables(const QFont& font)
 {
     const QRawFont raw = QRawFont::fromFont(font);
     const QByteArray head = raw.fontTable("head");
@@ -35,6 +37,24 @@ WinMetrics ReadWinMetrics(const QFont& font)
     metrics.unitsPerEm = qFromBigEndian<quint16>(head.constData() + kUnitsPerEmOffset);
     metrics.ascent = qFromBigEndian<quint16>(os2.constData() + kWinAscentOffset);
     metrics.descent = qFromBigEndian<quint16>(os2.constData() + kWinDescentOffset);
+    return metrics;
+}
+
+// Reading the tables copies them out of the font file, and every static asks at every
+// paint for the same few fonts: the answers are kept per font.
+WinMetrics ReadWinMetrics(const QFont& font)
+{
+    constexpr std::size_t kKept = 16;
+    thread_local std::vector<std::pair<QString, WinMetrics>> known;
+    const QString key = font.key();
+    for (const auto& [fontKey, metrics] : known) {
+        if (fontKey == key)
+            return metrics;
+    }
+    const WinMetrics metrics = ReadFontTables(font);
+    if (known.size() == kKept)
+        known.erase(known.begin());
+    known.emplace_back(key, metrics);
     return metrics;
 }
 
