@@ -10,7 +10,7 @@ const char* const AboutDialog::kHomePage = "http://navik.example.org/index.php?p
 
 AboutDialog::AboutDialog() : GradientDialog(IDD_ABOUTBOX, nullptr)
 {
-    SetGradientColors(RGB(142, 212, 255), RGB(255, 255, 255));
+    SetGradientColors(LightBlue, White);
     MapCommand(IDC_HOME_PAGE, &AboutDialog::OnHomePage);
 }
 

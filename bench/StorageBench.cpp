@@ -136,8 +136,6 @@ void SaveAndLoad(benchmark::State& state, const std::string& path)
 {
     TreeNode root;
     DefaultSettingsTree(root);
-    root.SaveFile(path);
-    const Bytes u = StreamOfFile(ReadWholeFile(path));
     for (auto _ : state) {
         root.SaveFile(path);
         TreeNode loaded;
@@ -148,7 +146,7 @@ void SaveAndLoad(benchmark::State& state, const std::string& path)
             break;
         }
     }
-    state.counters["U_bytes"] = double(u.size());
+    state.counters["U_bytes"] = double(StoredLength(ReadWholeFile(path)));
 }
 
 void BM_SettingsSaveLoad(benchmark::State& state)

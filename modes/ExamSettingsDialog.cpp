@@ -30,7 +30,7 @@ int ExamSettingsDialog::MaxQuestionCount()
 BOOL ExamSettingsDialog::OnInitDialog()
 {
     GradientDialog::OnInitDialog();
-    SetGradientColors(RGB(142, 212, 255), RGB(255, 255, 255));
+    SetGradientColors(LightBlue, White);
     m_nNewTest = theSettings.m_nZNovytest;
     m_nOrder = theSettings.m_nZVsechny;
     m_nQuestionCount = theSettings.m_nZPocetOtazek;

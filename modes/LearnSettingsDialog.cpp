@@ -24,7 +24,7 @@ void LearnSettingsDialog::DoDataExchange(CDataExchange* dx)
 BOOL LearnSettingsDialog::OnInitDialog()
 {
     GradientDialog::OnInitDialog();
-    SetGradientColors(RGB(142, 212, 255), RGB(255, 255, 255));
+    SetGradientColors(LightBlue, White);
     m_nAnswerMode = theSettings.m_bUShowAll ? 0 : 1;
     m_nStartMode = theSettings.m_nUZacatek;
     UpdateData(FALSE);

@@ -65,7 +65,7 @@ void QuestionDialog::DoDataExchange(CDataExchange* dx)
 BOOL QuestionDialog::OnInitDialog()
 {
     GradientDialog::OnInitDialog();
-    SetGradientColors(RGB(142, 212, 255), RGB(255, 255, 255));
+    SetGradientColors(LightBlue, White);
 
     m_startTime = CTime::GetCurrentTime();
     m_strTime.Format("Zbývající čas : %s", "00:00:00");

@@ -24,7 +24,7 @@ void ResultsDialog::DoDataExchange(CDataExchange* dx)
 BOOL ResultsDialog::OnInitDialog()
 {
     GradientDialog::OnInitDialog();
-    SetGradientColors(RGB(142, 212, 255), RGB(255, 255, 255));
+    SetGradientColors(LightBlue, White);
     m_font.CreateFont(12, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, FF_SWISS, "Arial");
 
     m_strTitle = "Výsledky testu:";

@@ -15,6 +15,6 @@ void WrongAnswerDialog::DoDataExchange(CDataExchange* dx)
 BOOL WrongAnswerDialog::OnInitDialog()
 {
     GradientDialog::OnInitDialog();
-    SetGradientColors(RGB(255, 142, 142), RGB(255, 255, 255));
+    SetGradientColors(LightRed, White);
     return TRUE;
 }

@@ -33,8 +33,7 @@ Qt::WindowFlags FlagsOf(const DialogTemplate& dialogTemplate)
 } // namespace
 
 DialogWidget::DialogWidget(CDialog* dialog, const DialogTemplate& dialogTemplate)
-    : QDialog(nullptr, FlagsOf(dialogTemplate)), m_pDialog(dialog),
-      m_bHasSystemMenu((dialogTemplate.style & WS_SYSMENU) != 0)
+    : QDialog(nullptr, FlagsOf(dialogTemplate)), m_pDialog(dialog)
 {
     WindowData::SetId(this, int(dialogTemplate.id));
     WindowData::SetStyle(this, dialogTemplate.style);
@@ -52,7 +51,7 @@ DialogWidget::DialogWidget(CDialog* dialog, const DialogTemplate& dialogTemplate
     setWindowTitle(FromAnsi(dialogTemplate.caption));
     m_defaultBindings = CreateControls(this, dialogTemplate, units, &m_font);
 
-    if (m_bHasSystemMenu) {
+    if (dialogTemplate.style & WS_SYSMENU) {
         auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this);
         QObject::connect(shortcut, &QShortcut::activated, this,
                          [this] { PopUpSystemMenu(mapToGlobal(QPoint(0, 0))); });
@@ -74,7 +73,7 @@ DialogWidget::~DialogWidget()
 
 CMenu* DialogWidget::SystemMenu(bool revert)
 {
-    if (!m_bHasSystemMenu || revert) {
+    if (!(WindowData::Style(this) & WS_SYSMENU) || revert) {
         m_pSystemMenu.reset();
         return nullptr;
     }

@@ -48,7 +48,6 @@ private:
     void DeliverClose();
 
     CDialog* m_pDialog;
-    bool m_bHasSystemMenu;
     CFont m_font;
     std::vector<std::unique_ptr<CWnd>> m_defaultBindings;
     std::unique_ptr<CMenu> m_pSystemMenu;
