@@ -118,9 +118,10 @@ private:
     void OnCorrection() { ++m_nCorrections; }
 };
 
+// What the window shows where the control lies: a static draws over the dialog's paint.
 QImage Render(ModalDialog& modal, int id)
 {
-    return modal.Control(id)->grab().toImage();
+    return modal.Window()->grab(modal.Control(id)->geometry()).toImage();
 }
 
 TEST_F(ControlPaintTest, StaticTextUsesTheFontAndColourOfTheControlColourRequest)

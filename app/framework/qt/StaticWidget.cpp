@@ -1,40 +1,42 @@
 #include "StaticWidget.h"
 
 #include "Artwork.h"
-#include "ControlCanvas.h"
 #include "ControlColour.h"
 #include "QtConversions.h"
 #include "StaticTextPainter.h"
 #include "WindowData.h"
 #include "WindowEvents.h"
+#include "app/framework/CDC.h"
 #include "app/framework/Cursor.h"
 #include "res/DialogTemplate.h"
 
 #include <QMouseEvent>
+#include <QPainter>
 
 StaticWidget::StaticWidget(QWidget* dialog, DWORD style) : QWidget(dialog)
 {
     WindowData::SetStyle(this, style);
-    setAttribute(Qt::WA_OpaquePaintEvent);
+    // Not opaque: the dialog paints beneath a static first, as a Windows dialog without
+    // clip-children does, and the static draws straight over it.
     setMouseTracking(true);
     setFocusPolicy(Qt::NoFocus);
     if (!(style & SS_NOTIFY))
         setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void StaticWidget::paintEvent(QPaintEvent* event)
+void StaticWidget::paintEvent(QPaintEvent*)
 {
-    ControlCanvas canvas(this);
-    CDC& dc = canvas.DC();
+    QPainter painter(this);
+    CDC dc(&painter, nullptr);
     const HBRUSH brush = RequestControlColour(this, dc, CTLCOLOR_STATIC);
     if (!brush->hollow)
-        canvas.Painter().fillRect(rect(), ToQColor(brush->color));
+        painter.fillRect(rect(), ToQColor(brush->color));
 
     const DWORD type = WindowData::Style(this) & SS_TYPEMASK;
     const CString text = WindowData::Text(this);
     if (type == SS_ICON) {
         const UINT icon = text.size() > 1 && text[0] == '#' ? UINT(std::atoi(text.c_str() + 1)) : 0;
-        canvas.Painter().drawPixmap(0, 0, IconPixmap(icon, GetSystemMetrics(SM_CXICON)));
+        painter.drawPixmap(0, 0, IconPixmap(icon, GetSystemMetrics(SM_CXICON)));
     } else {
         StaticTextStyle style;
         style.font = ControlFont(dc, this);
@@ -44,9 +46,8 @@ void StaticWidget::paintEvent(QPaintEvent* event)
         style.centred = type == SS_CENTER;
         style.wordWrap = type != SS_SIMPLE;
         style.disabled = !isEnabled();
-        DrawStaticText(canvas.Painter(), rect(), FromAnsi(text), style);
+        DrawStaticText(painter, rect(), FromAnsi(text), style);
     }
-    canvas.Present(this, event->region());
 }
 
 void StaticWidget::mousePressEvent(QMouseEvent* event)
