@@ -45,16 +45,16 @@ WinMetrics ReadFontTables(const QFont& font)
 WinMetrics ReadWinMetrics(const QFont& font)
 {
     constexpr std::size_t kKept = 16;
-    thread_local std::vector<std::pair<QString, WinMetrics>> known;
-    const QString key = font.key();
-    for (const auto& [fontKey, metrics] : known) {
-        if (fontKey == key)
+    // Fonts compare by their requests, which is cheap; their string keys are not.
+    thread_local std::vector<std::pair<QFont, WinMetrics>> known;
+    for (const auto& [knownFont, metrics] : known) {
+        if (knownFont == font)
             return metrics;
     }
     const WinMetrics metrics = ReadFontTables(font);
     if (known.size() == kKept)
         known.erase(known.begin());
-    known.emplace_back(key, metrics);
+    known.emplace_back(font, metrics);
     return metrics;
 }
 
