@@ -18,12 +18,30 @@ TreeNode::TreeNode(std::string name, std::int32_t index) : m_strName(std::move(n
 
 TreeNode::~TreeNode() = default;
 
+std::size_t TreeNode::ValueKeyHash::operator()(const ValueKey& key) const
+{
+    return std::hash<std::string>()(key.name) ^
+           (std::hash<std::int32_t>()(key.index) * 0x9E3779B97F4A7C15ULL);
+}
+
 int TreeNode::FindValue(const std::string& name, std::int32_t index) const
 {
-    const auto found = std::find_if(m_values.begin(), m_values.end(), [&](const TreeValue& value) {
-        return value.GetIndex() == index && value.GetName() == name;
-    });
-    return found == m_values.end() ? -1 : static_cast<int>(found - m_values.begin());
+    // A few values are searched; a node of many (the settings hold about a thousand, read
+    // one by one) would make reading them all quadratic, so their positions are indexed.
+    constexpr std::size_t kSearchedValues = 32;
+    if (m_values.size() <= kSearchedValues) {
+        const auto found = std::find_if(m_values.begin(), m_values.end(), [&](const TreeValue& value) {
+            return value.GetIndex() == index && value.GetName() == name;
+        });
+        return found == m_values.end() ? -1 : static_cast<int>(found - m_values.begin());
+    }
+    for (; m_nIndexedValues < m_values.size(); ++m_nIndexedValues) {
+        const TreeValue& value = m_values[m_nIndexedValues];
+        m_valuePositions.try_emplace(ValueKey{value.GetName(), value.GetIndex()},
+                                     static_cast<int>(m_nIndexedValues));
+    }
+    const auto found = m_valuePositions.find(ValueKey{name, index});
+    return found == m_valuePositions.end() ? -1 : found->second;
 }
 
 bool TreeNode::SetValue(const std::string& name, const void* source, std::int32_t size, std::uint8_t type,

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "storage/TreeLoadStatus.h"
@@ -76,8 +77,23 @@ private:
 
     const TreeValue* FindTyped(const std::string& name, std::uint8_t type, std::int32_t index) const;
 
+    struct ValueKey
+    {
+        std::string name;
+        std::int32_t index;
+        bool operator==(const ValueKey&) const = default;
+    };
+    struct ValueKeyHash
+    {
+        std::size_t operator()(const ValueKey& key) const;
+    };
+
     std::vector<std::unique_ptr<TreeNode>> m_children;
     std::vector<TreeValue> m_values;
+    // First position of each (name, index) among the first m_nIndexedValues values. Values are
+    // only ever appended, so the index never goes stale; it only falls behind.
+    mutable std::unordered_map<ValueKey, int, ValueKeyHash> m_valuePositions;
+    mutable std::size_t m_nIndexedValues = 0;
     std::string m_strName;
     std::int32_t m_nIndex;
 };

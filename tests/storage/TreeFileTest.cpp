@@ -163,6 +163,36 @@ TEST(TreeFileFormat, ReaderAcceptsValuesBeforeChildrenAndKeepsDuplicates)
     ASSERT_NE(node.FindChild("child", 4), nullptr);
 }
 
+TEST(TreeFileFormat, ANodeOfManyValuesFindsTheFirstOfDuplicatesAndLaterValues)
+{
+    constexpr std::int32_t kCount = 100;
+    auto builder = TreeBytes::Payload().NameTable({"Main", "m_test"}).NodeStart(0, 0);
+    for (std::int32_t i = 0; i < kCount; ++i) {
+        builder.IntValue(1, i, 1000 + i);
+    }
+    const Bytes payload = builder.IntValue(1, 7, -1).NodeEnd().Finish();
+    TempDir dir;
+    TreeNode node;
+    ASSERT_EQ(LoadPayload(dir, payload, node), TreeLoadStatus::Loaded);
+    ASSERT_EQ(node.GetValueCount(), std::size_t(kCount + 1));
+    for (std::int32_t i = kCount - 1; i >= 0; --i) {
+        std::int32_t v = 0;
+        ASSERT_TRUE(node.GetInt("m_test", v, i)) << i;
+        EXPECT_EQ(v, 1000 + i);
+    }
+    EXPECT_EQ(node.FindValue("m_test", 7), 7);
+    EXPECT_EQ(node.FindValue("m_test", kCount), -1);
+
+    // Values added after the look-ups are found, and an existing one is replaced in place.
+    node.SetInt("m_test", 5, kCount);
+    node.SetInt("m_test", 6, 3);
+    EXPECT_EQ(node.FindValue("m_test", kCount), kCount + 1);
+    std::int32_t v = 0;
+    EXPECT_TRUE(node.GetInt("m_test", v, 3));
+    EXPECT_EQ(v, 6);
+    EXPECT_EQ(node.GetValueCount(), std::size_t(kCount + 2));
+}
+
 void FillRandomly(TreeNode& node, std::mt19937& rng, int depth)
 {
     static const char* const kNames[] = {"Main",
