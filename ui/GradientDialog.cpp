@@ -68,6 +68,9 @@ BOOL GradientDialog::OnEraseBkgnd(CDC* dc)
         return TRUE;
     }
     if (m_bImage && m_pImage) {
+        // The default erase first, so that a picture that could not be read, or one with
+        // transparent parts, shows the face colour rather than whatever the window held.
+        CDialog::OnEraseBkgnd(dc);
         Gdiplus::Graphics graphics(dc);
         m_pImage->Draw(graphics, 0, 0, client.Width(), client.Height());
         return TRUE;

@@ -134,6 +134,12 @@ TEST_F(GradientDialogTest, MissingImageLeavesTheBackgroundUnpaintedButErased)
         painter.end();
         EXPECT_EQ(image.pixel(10, 10), qRgb(0, 0, 0));
     });
+    // On the screen the window still shows the face colour where the picture would be.
+    ShowAndRun(dialog, [&](ModalDialog& modal) {
+        const QImage image = GrabArgb(modal);
+        EXPECT_EQ(image.pixel(kFreeColumn, 0), FaceColour());
+        EXPECT_EQ(image.pixel(kFreeColumn, image.height() - 1), FaceColour());
+    });
 }
 
 TEST_F(GradientDialogTest, WithNeitherTheFrameworkPaintsItsDefaultBackground)

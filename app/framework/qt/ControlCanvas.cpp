@@ -10,20 +10,19 @@
 void EraseDialogBackground(QWidget* dialog, QPainter& painter)
 {
     const QColor face = ToQColor(GetDialogFaceColor());
-    painter.fillRect(dialog->rect(), face);
-    EraseWithDialog(dialog, painter);
-}
-
-void EraseWithDialog(QWidget* dialog, QPainter& painter)
-{
     CWnd* window = CWnd::FromHandle(dialog);
-    if (!window)
+    if (!window) {
+        painter.fillRect(dialog->rect(), face);
         return;
+    }
     CDC dc(&painter, nullptr);
     painter.save();
     SendWindowMessage(
-        // The default erase paints the face colour, which the surface already holds.
-        window, [window, &dc] { return LRESULT(window->OnEraseBkgnd(&dc)); }, [] { return LRESULT(TRUE); });
+        window, [window, &dc] { return LRESULT(window->OnEraseBkgnd(&dc)); },
+        [dialog, &painter, &face] {
+            painter.fillRect(dialog->rect(), face);
+            return LRESULT(TRUE);
+        });
     painter.restore();
 }
 
@@ -42,15 +41,15 @@ ControlCanvas::ControlCanvas(QWidget* control)
     // are copied rather than blended.
     : m_image(control->size(), QImage::Format_RGB32), m_dc(&m_painter, &m_image)
 {
-    const QColor face = ToQColor(GetDialogFaceColor());
-    m_image.fill(face);
+    // A fresh image holds no defined pixels, and an erase may leave some alone.
+    m_image.fill(ToQColor(GetDialogFaceColor()));
     if (QWidget* dialog = control->parentWidget()) {
         // The image's own edges are the control's rectangle, so no clip is set: a clipped
         // fill or copy takes Qt's slower span path, which for tall controls even hands
         // the work to other threads.
         QPainter beneath(&m_image);
         beneath.translate(-control->pos());
-        EraseWithDialog(dialog, beneath);
+        EraseDialogBackground(dialog, beneath);
     }
     m_painter.begin(&m_image);
 }

@@ -16,11 +16,9 @@
 
 class QWidget;
 
-// The dialog's background erase (OnEraseBkgnd; the face colour by default) on painter,
-// whose coordinates are the dialog's client coordinates.
+// The dialog's background erase (OnEraseBkgnd; the face colour by default, as the dialog
+// class's brush on Windows) on painter, whose coordinates are the dialog's client coordinates.
 void EraseDialogBackground(QWidget* dialog, QPainter& painter);
-// The same on a painter whose surface already holds the face colour.
-void EraseWithDialog(QWidget* dialog, QPainter& painter);
 // Calls paint once for each rectangle of region with the painter clipped to it. Qt leaves
 // the opaque controls out of a window's paint region, and through such a clip every fill
 // and copy goes span by span, tall ones handed to worker threads; through a rectangle it is
