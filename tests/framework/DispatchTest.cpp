@@ -5,6 +5,7 @@
 #include "app/framework/CDialog.h"
 #include "app/framework/Cursor.h"
 #include "app/framework/DataExchange.h"
+#include "res/CursorArt.h"
 #include "res/resource.h"
 #include "storage/CFileException.h"
 #include "tests/support/GuiTest.h"
@@ -179,6 +180,22 @@ TEST_F(DispatchTest, CursorRequestGoesToTheControlThenToTheDialog)
         QTest::mouseMove(back, back->rect().center());
         EXPECT_EQ(back->cursor().shape(), Qt::BitmapCursor);
         EXPECT_EQ(back->cursor().hotSpot(), QPoint(0, 0));
+        // The pointing hand as its art draws it: black where 'X', white where 'o', and
+        // visible only there.
+        const CursorArt* art = FindCursorArt(IDC_HAND_BUTTON);
+        ASSERT_NE(art, nullptr);
+        const QImage bits = back->cursor().bitmap().toImage();
+        const QImage visible = back->cursor().mask().toImage();
+        ASSERT_EQ(bits.size(), QSize(CursorArt::kSize, CursorArt::kSize));
+        int differing = 0;
+        for (int y = 0; y < CursorArt::kSize; ++y) {
+            for (int x = 0; x < CursorArt::kSize; ++x) {
+                const char pixel = art->rows[y][x];
+                differing += (bits.pixel(x, y) == qRgb(0, 0, 0)) != (pixel == 'X');
+                differing += (visible.pixel(x, y) == qRgb(0, 0, 0)) != (pixel == 'X' || pixel == 'o');
+            }
+        }
+        EXPECT_EQ(differing, 0);
 
         QWidget* answer = modal.Control(IDC_ANSWER_A);
         QTest::mouseMove(answer, QPoint(5, 5));

@@ -6,6 +6,7 @@
 
 #include <QBitmap>
 #include <QCoreApplication>
+#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
@@ -15,6 +16,22 @@
 namespace {
 
 constexpr int kIconSizes[] = {16, 24, 32, 48, 64, 128};
+
+// The artwork never changes, and Qt shares its icons and cursors, so each is drawn once:
+// the program asks for its icon three times and every pill button for the pointing hand.
+// Kept until the application object goes, since pixmaps must not outlive it.
+template <typename Drawn> std::map<UINT, Drawn>& Kept()
+{
+    static std::map<UINT, Drawn>* kept = nullptr;
+    if (!kept) {
+        kept = new std::map<UINT, Drawn>;
+        qAddPostRoutine([] {
+            delete kept;
+            kept = nullptr;
+        });
+    }
+    return *kept;
+}
 
 } // namespace
 
@@ -44,54 +61,44 @@ QPixmap IconPixmap(UINT id, int size)
 
 QIcon IconArtwork(UINT id)
 {
-    // Drawing the six sizes of an icon is a good part of the start-up, and the program
-    // asks for its icon three times; the artwork never changes, and QIcon is shared.
-    // Kept until the application object goes, since pixmaps must not outlive it.
-    static std::map<UINT, QIcon>* drawn = nullptr;
-    if (!drawn) {
-        drawn = new std::map<UINT, QIcon>;
-        qAddPostRoutine([] {
-            delete drawn;
-            drawn = nullptr;
-        });
-    }
-    const auto found = drawn->find(id);
-    if (found != drawn->end())
+    auto& drawn = Kept<QIcon>();
+    const auto found = drawn.find(id);
+    if (found != drawn.end())
         return found->second;
     QIcon icon;
     if (FindIconArt(id).empty())
         return icon;
     for (int size : kIconSizes)
         icon.addPixmap(IconPixmap(id, size));
-    drawn->emplace(id, icon);
+    drawn.emplace(id, icon);
     return icon;
 }
 
 std::optional<QCursor> CursorArtwork(UINT id)
 {
+    auto& drawn = Kept<QCursor>();
+    const auto found = drawn.find(id);
+    if (found != drawn.end())
+        return found->second;
     const CursorArt* art = FindCursorArt(id);
     if (!art)
         return std::nullopt;
     // Qt's monochrome cursors: a set bitmap bit is black, a clear one white; the mask
     // makes the pixel visible.
-    QBitmap bitmap(CursorArt::kSize, CursorArt::kSize);
-    QBitmap mask(CursorArt::kSize, CursorArt::kSize);
-    bitmap.fill(Qt::color0);
-    mask.fill(Qt::color0);
-    QPainter bits(&bitmap);
-    QPainter visible(&mask);
-    bits.setPen(Qt::color1);
-    visible.setPen(Qt::color1);
+    QImage bits(CursorArt::kSize, CursorArt::kSize, QImage::Format_MonoLSB);
+    bits.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
+    bits.fill(0);
+    QImage visible = bits;
     for (int y = 0; y < CursorArt::kSize; ++y) {
         for (int x = 0; x < CursorArt::kSize; ++x) {
             const char pixel = art->rows[y][x];
             if (pixel == 'X')
-                bits.drawPoint(x, y);
+                bits.setPixel(x, y, 1);
             if (pixel == 'X' || pixel == 'o')
-                visible.drawPoint(x, y);
+                visible.setPixel(x, y, 1);
         }
     }
-    bits.end();
-    visible.end();
-    return QCursor(bitmap, mask, art->hotX, art->hotY);
+    const QCursor cursor(QBitmap::fromImage(bits), QBitmap::fromImage(visible), art->hotX, art->hotY);
+    drawn.emplace(id, cursor);
+    return cursor;
 }
