@@ -5,6 +5,7 @@
 #include "app/framework/CDialog.h"
 #include "app/framework/Cursor.h"
 #include "app/framework/DataExchange.h"
+#include "app/framework/qt/MessageDispatch.h"
 #include "res/CursorArt.h"
 #include "res/resource.h"
 #include "storage/CFileException.h"
@@ -15,6 +16,7 @@
 #include <QTest>
 
 #include <cerrno>
+#include <stdexcept>
 
 namespace {
 
@@ -117,6 +119,17 @@ TEST_F(DispatchTest, FileErrorFromACommandIsReportedAndTheDialogGoesOn)
         modal.Click(IDOK);
     });
     EXPECT_EQ(result, IDOK);
+}
+
+TEST_F(DispatchTest, AHandlerThatThrowsLeavesNoMessageBehind)
+{
+    CWnd window;
+    const std::function<LRESULT()> finished = [] { return LRESULT(42); };
+    EXPECT_THROW(SendWindowMessage(
+                     &window, []() -> LRESULT { throw std::out_of_range("no such question"); }, finished),
+                 std::out_of_range);
+    // The window handles no message now, so it has no default processing to run.
+    EXPECT_EQ(RunDefaultProcessing(&window), 0);
 }
 
 TEST_F(DispatchTest, FileErrorFromInitialisationIsReportedAndTheDialogOpens)

@@ -20,23 +20,36 @@ std::vector<Frame>& Frames()
     return frames;
 }
 
+// A message's frame for as long as its handler runs, however the handler ends: a handler
+// that throws leaves no frame pointing at its finished default processing.
+class FrameScope
+{
+public:
+    FrameScope(const CWnd* window, const std::function<LRESULT()>* defaultProcessing)
+        : m_depth(Frames().size())
+    {
+        Frames().push_back({window, defaultProcessing});
+    }
+    ~FrameScope() { Frames().resize(m_depth); }
+    FrameScope(const FrameScope&) = delete;
+    FrameScope& operator=(const FrameScope&) = delete;
+
+private:
+    std::size_t m_depth;
+};
+
 } // namespace
 
 LRESULT SendWindowMessage(CWnd* window, const std::function<LRESULT()>& handler,
                           const std::function<LRESULT()>& defaultProcessing)
 {
-    auto& frames = Frames();
-    frames.push_back({window, &defaultProcessing});
-    const auto depth = frames.size();
-    LRESULT result = 0;
+    const FrameScope scope(window, &defaultProcessing);
     try {
-        result = handler();
+        return handler();
     } catch (const CFileException& error) {
-        frames.resize(depth);
         AfxReportFileException(error);
     }
-    frames.resize(depth - 1);
-    return result;
+    return 0;
 }
 
 LRESULT RunDefaultProcessing(const CWnd* window)
