@@ -68,7 +68,7 @@ BOOL QuestionDialog::OnInitDialog()
     SetGradientColors(LightBlue, White);
 
     m_startTime = CTime::GetCurrentTime();
-    m_strTime.Format("Zbývající čas : %s", "00:00:00");
+    SetClockText("00:00:00");
 
     m_font.CreateFont(12, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, FF_SWISS, "Arial");
     SetFont(&m_font);
@@ -330,6 +330,11 @@ void QuestionDialog::CheckAnswer(int answer)
     ShowQuestion();
 }
 
+void QuestionDialog::SetClockText(const char* remaining)
+{
+    m_strTime.Format("Zbývající čas : %s", remaining);
+}
+
 bool QuestionDialog::ClockRuns() const
 {
     return theSettings.m_nTimeTest == 1 && !m_bLearning;
@@ -342,7 +347,7 @@ void QuestionDialog::OnTimer(UINT_PTR id)
                                static_cast<long long>(theSettings.m_nTimeOver);
         const long long limit = static_cast<long long>(theSettings.m_nTimeTotal) * 60;
         if (used < limit) {
-            m_strTime.Format("Zbývající čas : %s", CTimeSpan(limit - used).Format("%H:%M:%S").c_str());
+            SetClockText(CTimeSpan(limit - used).Format("%H:%M:%S").c_str());
             UpdateData(FALSE);
             CRect area;
             m_time.GetWindowRect(&area);
@@ -353,7 +358,7 @@ void QuestionDialog::OnTimer(UINT_PTR id)
             // answer finish before the test ends.
             KillTimer(kClockTimer);
             m_bTimeOutPending = true;
-            m_strTime.Format("Zbývající čas : %s", "00:00:00");
+            SetClockText("00:00:00");
             UpdateData(FALSE);
         } else {
             TimeOut();
@@ -366,7 +371,7 @@ void QuestionDialog::TimeOut()
 {
     m_bTimeOutPending = false;
     KillTimer(kClockTimer);
-    m_strTime.Format("Zbývající čas : %s", "00:00:00");
+    SetClockText("00:00:00");
     UpdateData(FALSE);
 
     WrongAnswerDialog popup;

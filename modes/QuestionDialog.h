@@ -61,6 +61,8 @@ private:
     void GoTo(long long question);
     bool ClockRuns() const;
     void TimeOut();
+    // The clock's text for the remaining time, given as "HH:MM:SS".
+    void SetClockText(const char* remaining);
     void CountRestAsWrong();
     void ListWrong(int question);
     const Question* ShownQuestion() const;
