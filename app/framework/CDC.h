@@ -12,6 +12,8 @@
 #include "CGdiObjects.h"
 #include "WinTypes.h"
 
+#include <functional>
+
 class QPainter;
 class QImage;
 
@@ -29,8 +31,11 @@ public:
 
     static CDC* FromHandle(CDC* dc) { return dc; }
 
-    QPainter* GetPainter() const { return m_pPainter; }
-    QImage* GetImage() const { return m_pImage; }
+    QPainter* GetPainter() const;
+    QImage* GetImage() const;
+    // What the surface must hold before anything is drawn on it or read from it, painted
+    // when that first happens; a copy that replaces every pixel makes it unnecessary.
+    void SetPendingPaint(std::function<void()> paint) { m_pendingPaint = std::move(paint); }
 
     int SetBkMode(int mode);
     int GetBkMode() const { return m_nBkMode; }
@@ -53,6 +58,10 @@ protected:
     void Attach(QPainter* painter, QImage* image);
 
 private:
+    void RunPendingPaint() const;
+    // Whether a copy of this rectangle replaces every pixel of the surface.
+    bool CoversSurface(int x, int y, int width, int height) const;
+
     QPainter* m_pPainter = nullptr;
     QImage* m_pImage = nullptr;
     int m_nBkMode = OPAQUE;
@@ -61,4 +70,5 @@ private:
     CFont* m_pFont = nullptr;
     LOGFONT m_logFont;
     int m_nMapMode = MM_TEXT;
+    mutable std::function<void()> m_pendingPaint;
 };

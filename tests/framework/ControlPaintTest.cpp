@@ -228,6 +228,47 @@ TEST_F(ControlPaintTest, OwnerDrawButtonGetsItsItemStateAndTheBackgroundBeneath)
     });
 }
 
+TEST(DeviceContext, WhatASurfaceHoldsFirstIsPaintedBeforeUseUnlessACopyReplacesIt)
+{
+    QImage red(10, 10, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    QPainter onRed(&red);
+    CDC source(&onRed, &red);
+
+    QImage image(10, 10, QImage::Format_RGB32);
+    QPainter painter(&image);
+    CDC dc(&painter, &image);
+    int painted = 0;
+    const auto pendGreen = [&] {
+        dc.SetPendingPaint([&] {
+            ++painted;
+            painter.fillRect(image.rect(), kGreen);
+        });
+    };
+
+    pendGreen();
+    dc.BitBlt(0, 0, 10, 10, &source, 0, 0, SRCCOPY);
+    EXPECT_EQ(painted, 0);
+    EXPECT_EQ(image.pixelColor(5, 5), QColor(Qt::red));
+
+    image.fill(Qt::black);
+    pendGreen();
+    dc.BitBlt(2, 2, 4, 4, &source, 0, 0, SRCCOPY);
+    EXPECT_EQ(painted, 1);
+    EXPECT_EQ(image.pixelColor(0, 0), kGreen);
+    EXPECT_EQ(image.pixelColor(3, 3), QColor(Qt::red));
+
+    // Reading the context as the source of a copy paints it first too, and only once.
+    pendGreen();
+    red.fill(Qt::black);
+    CDC intoRed(&onRed, &red);
+    intoRed.BitBlt(0, 0, 10, 10, &dc, 0, 0, SRCCOPY);
+    EXPECT_EQ(painted, 2);
+    EXPECT_EQ(red.pixelColor(5, 5), kGreen);
+    dc.GetPainter();
+    EXPECT_EQ(painted, 2);
+}
+
 TEST_F(ControlPaintTest, TrackedButtonHearsOneLeavePerVisit)
 {
     PaintedDialog dialog;

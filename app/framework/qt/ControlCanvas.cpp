@@ -39,23 +39,31 @@ void PaintRectByRect(QPainter& painter, const QRegion& region, const std::functi
 ControlCanvas::ControlCanvas(QWidget* control)
     // Opaque like a window's pixels, so that the dialog's background and the finished image
     // are copied rather than blended.
-    : m_image(control->size(), QImage::Format_RGB32), m_dc(&m_painter, &m_image)
+    : m_image(control->size(), QImage::Format_RGB32), m_painter(&m_image), m_dc(&m_painter, &m_image)
+{
+    // What the dialog paints beneath the control is only painted when the control's paint
+    // draws on or reads its context; a button that copies back a whole kept face does not.
+    m_dc.SetPendingPaint([this, control] { PaintBeneath(control); });
+}
+
+void ControlCanvas::PaintBeneath(QWidget* control)
 {
     // A fresh image holds no defined pixels, and an erase may leave some alone.
-    m_image.fill(ToQColor(GetDialogFaceColor()));
+    m_painter.fillRect(m_image.rect(), ToQColor(GetDialogFaceColor()));
     if (QWidget* dialog = control->parentWidget()) {
         // The image's own edges are the control's rectangle, so no clip is set: a clipped
         // fill or copy takes Qt's slower span path, which for tall controls even hands
         // the work to other threads.
-        QPainter beneath(&m_image);
-        beneath.translate(-control->pos());
-        EraseDialogBackground(dialog, beneath);
+        m_painter.save();
+        m_painter.translate(-control->pos());
+        EraseDialogBackground(dialog, m_painter);
+        m_painter.restore();
     }
-    m_painter.begin(&m_image);
 }
 
 const QImage& ControlCanvas::Finish()
 {
+    m_dc.GetImage(); // a control that drew nothing shows what lies beneath it
     if (m_painter.isActive())
         m_painter.end();
     return m_image;

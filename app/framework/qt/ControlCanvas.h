@@ -32,7 +32,7 @@ public:
     ControlCanvas(const ControlCanvas&) = delete;
     ControlCanvas& operator=(const ControlCanvas&) = delete;
 
-    QPainter& Painter() { return m_painter; }
+    QPainter& Painter() { return *m_dc.GetPainter(); }
     CDC& DC() { return m_dc; }
     // Ends the painting and returns the finished image.
     const QImage& Finish();
@@ -41,6 +41,8 @@ public:
     void Present(QWidget* control, const QRegion& region);
 
 private:
+    void PaintBeneath(QWidget* control);
+
     QImage m_image;
     QPainter m_painter;
     CDC m_dc;
