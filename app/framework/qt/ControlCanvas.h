@@ -1,9 +1,10 @@
 #pragma once
-// The surface a control paints on: an image of the control's size that first receives
-// what its dialog paints beneath it (the dialog's background erase for that rectangle),
-// then whatever the control draws through DC(), and finally goes to the screen. This
-// gives a control's device context the Windows semantics of a dialog without
-// clip-children: what lies beneath can be read back (an owner-drawn button captures it).
+// The surface a control paints on: an image of the control's size that receives what its
+// dialog paints beneath it (the dialog's background erase for that rectangle) before the
+// control first draws on it or reads it through DC(), then whatever the control draws,
+// and finally goes to the screen. This gives a control's device context the Windows
+// semantics of a dialog without clip-children: what lies beneath can be read back (an
+// owner-drawn button captures it).
 
 #include "app/framework/CDC.h"
 

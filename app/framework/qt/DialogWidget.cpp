@@ -39,8 +39,8 @@ DialogWidget::DialogWidget(CDialog* dialog, const DialogTemplate& dialogTemplate
     WindowData::SetStyle(this, dialogTemplate.style);
     setMouseTracking(true);
     setModal(true);
-    // Its paint covers every pixel (the face colour, then the erase), so Qt's own fill of
-    // the window background beneath would only be painted over.
+    // Its paint erases every rectangle it is given (the face colour, unless the dialog
+    // erases itself), so Qt's own fill of the window background would only be painted over.
     setAttribute(Qt::WA_OpaquePaintEvent);
     // The template's font, at its point size on a 96 pixels-per-inch screen whatever the
     // platform reports, so that dialog units come out as on Windows.
