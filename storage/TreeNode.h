@@ -12,7 +12,8 @@
 // A node of a keyed value tree: a name and an index, typed values addressed by (name, index)
 // and child nodes addressed the same way, both kept in insertion order. Values and children are
 // separate name spaces; names compare as exact byte strings. Nothing is ever removed. A node can
-// be written to and read from a tree file; it does not know what the values mean.
+// be written to and read from a tree file; it does not know what the values mean. Look-ups may
+// index a node's values, so one node is not for readers on several threads at once.
 class TreeNode
 {
 public:
