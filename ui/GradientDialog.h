@@ -40,9 +40,9 @@ protected:
     COLORREF m_crTop = LightBlue;
     COLORREF m_crBottom = White;
     std::unique_ptr<ImageObject> m_pImage;
-    // The gradient as last drawn, for its size; dropped when the colours change. Every control's paint erases
-    // its rectangle of the background again, and filling a gradient costs far more than
-    // copying its pixels (Qt spreads large gradient fills over threads).
+    // The gradient as last drawn, for its size; dropped when the colours change. Every
+    // control's canvas erases its rectangle of the background again, and filling a gradient
+    // costs far more than copying its pixels (Qt spreads large gradient fills over threads).
     std::unique_ptr<QImage> m_pGradient;
     // Controls get the framework's dialog brush instead of the hollow one.
     bool m_bDefaultBrush = false;

@@ -18,9 +18,11 @@ class DecodedFiles
 public:
     const QImage* Find(const QFileInfo& file)
     {
+        const QString path = file.absoluteFilePath();
+        const qint64 size = file.size();
+        const QDateTime modified = file.lastModified();
         const auto found = std::find_if(m_files.begin(), m_files.end(), [&](const Entry& entry) {
-            return entry.path == file.absoluteFilePath() && entry.size == file.size() &&
-                   entry.modified == file.lastModified();
+            return entry.path == path && entry.size == size && entry.modified == modified;
         });
         if (found == m_files.end())
             return nullptr;
