@@ -1,7 +1,7 @@
 #include "AboutDialog.h"
 
-#include "app/framework/AfxFunctions.h"
-#include "app/framework/DataExchange.h"
+#include "framework/AfxFunctions.h"
+#include "framework/DataExchange.h"
 #include "res/resource.h"
 
 // The project has no home page of its own yet; example.org names can never point at

@@ -1,8 +1,16 @@
 #include "App.h"
 
 #include "MainDialog.h"
-#include "app/framework/AfxFunctions.h"
+#include "framework/AfxFunctions.h"
 #include "modes/UserMessage.h"
+#include "res/ProgramResources.h"
+
+// Constructed before start-up, so the resources are there when the framework sets the
+// program's icon and opens the first window.
+App::App()
+{
+    RegisterResources(ProgramResources());
+}
 
 BOOL App::InitInstance()
 {

@@ -2,11 +2,11 @@
 // The application object: runs the launcher as the program's only main window and ends
 // the process when it closes.
 
-#include "app/framework/CWinApp.h"
+#include "framework/CWinApp.h"
 
 class App : public CWinApp
 {
 public:
-    App() = default;
+    App();
     BOOL InitInstance() override;
 };

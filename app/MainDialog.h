@@ -4,7 +4,7 @@
 // exam flows; "Konec" writes the settings file and ends the program. Closing it any
 // other way ends the program without saving.
 
-#include "app/framework/Cursor.h"
+#include "framework/Cursor.h"
 #include "ui/GradientDialog.h"
 #include "ui/PillButton.h"
 

@@ -1,4 +1,4 @@
-#include "app/framework/CWinApp.h"
+#include "framework/CWinApp.h"
 
 int main(int argc, char** argv)
 {

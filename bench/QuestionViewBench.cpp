@@ -15,8 +15,9 @@
 #include <functional>
 #include <vector>
 
-#include "app/framework/qt/QtConversions.h"
 #include "bench/BenchText.h"
+#include "framework/qt/QtConversions.h"
+#include "framework/qt/QtHandles.h"
 #include "model/ModelObjects.h"
 #include "modes/QuestionDialog.h"
 #include "res/resource.h"
@@ -78,7 +79,7 @@ void RunInsideModal(CDialog& dialog, const std::function<void(QWidget*)>& body)
 {
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
-        QWidget* window = dialog.GetSafeHwnd();
+        QWidget* window = WidgetOf(&dialog);
         if (!Exposed(window)) {
             return;
         }

@@ -4,8 +4,8 @@
 // itself takes no options and never closes by itself.
 
 #include "app/App.h"
-#include "app/framework/CWinApp.h"
 #include "bench/CloseAfterFirstPaint.h"
+#include "framework/CWinApp.h"
 #include "model/ModelObjects.h"
 
 namespace {

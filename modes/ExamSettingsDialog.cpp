@@ -1,6 +1,6 @@
 #include "ExamSettingsDialog.h"
 
-#include "app/framework/DataExchange.h"
+#include "framework/DataExchange.h"
 #include "model/ModelObjects.h"
 #include "modes/ComposeTest.h"
 #include "res/resource.h"

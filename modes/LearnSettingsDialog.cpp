@@ -1,6 +1,6 @@
 #include "LearnSettingsDialog.h"
 
-#include "app/framework/DataExchange.h"
+#include "framework/DataExchange.h"
 #include "model/ModelObjects.h"
 #include "res/resource.h"
 

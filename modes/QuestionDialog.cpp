@@ -1,13 +1,13 @@
 #include "QuestionDialog.h"
 
 #include "WrongAnswerDialog.h"
-#include "app/framework/CDC.h"
-#include "app/framework/Cursor.h"
-#include "app/framework/DataExchange.h"
+#include "framework/CDC.h"
+#include "framework/Cursor.h"
+#include "framework/DataExchange.h"
+#include "framework/Gdiplus.h"
 #include "model/ModelObjects.h"
 #include "modes/PicturePath.h"
 #include "res/resource.h"
-#include "ui/Gdiplus.h"
 #include "ui/ImageObject.h"
 
 #include <algorithm>
@@ -169,7 +169,7 @@ BOOL QuestionDialog::OnEraseBkgnd(CDC* dc)
     GradientDialog::OnEraseBkgnd(dc);
     const Question* q = ShownQuestion();
     if (q && q->m_nPicture != 0 && m_pPicture) {
-        Gdiplus::Graphics graphics(dc);
+        Gdiplus::Graphics graphics(dc->GetSafeHdc());
         m_pPicture->Draw(graphics, m_nPictureX, 5);
     }
     return TRUE;

@@ -5,9 +5,9 @@
 // m_bLearning (and m_nQuestion when learning) before DoModal and reads m_nQuestion, the
 // bank index of the question on screen, after the window has closed.
 
-#include "app/framework/CGdiObjects.h"
-#include "app/framework/CStatic.h"
-#include "app/framework/CTime.h"
+#include "framework/CGdiObjects.h"
+#include "framework/CStatic.h"
+#include "framework/base/CTime.h"
 #include "ui/GradientDialog.h"
 #include "ui/PillButton.h"
 

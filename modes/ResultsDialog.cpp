@@ -1,7 +1,7 @@
 #include "ResultsDialog.h"
 
-#include "app/framework/CDC.h"
-#include "app/framework/DataExchange.h"
+#include "framework/CDC.h"
+#include "framework/DataExchange.h"
 #include "model/ModelObjects.h"
 #include "res/resource.h"
 

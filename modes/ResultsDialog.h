@@ -3,7 +3,7 @@
 // answers in red. m_nResult tells the caller which command closed it: 0 "Zpět" (or
 // Escape), 1 "Opravný test".
 
-#include "app/framework/CGdiObjects.h"
+#include "framework/CGdiObjects.h"
 #include "ui/GradientDialog.h"
 #include "ui/PillButton.h"
 

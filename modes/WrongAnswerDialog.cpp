@@ -1,6 +1,6 @@
 #include "WrongAnswerDialog.h"
 
-#include "app/framework/DataExchange.h"
+#include "framework/DataExchange.h"
 #include "res/resource.h"
 
 WrongAnswerDialog::WrongAnswerDialog() : GradientDialog(IDD_WRONG_ANSWER, nullptr) {}

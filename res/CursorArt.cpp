@@ -1,4 +1,4 @@
-#include "res/CursorArt.h"
+#include "res/ProgramResources.h"
 
 #include "res/resource.h"
 
@@ -46,7 +46,7 @@ constexpr CursorArt kHand{kHandRows, 0, 0};
 
 } // namespace
 
-const CursorArt* FindCursorArt(UINT id)
+const CursorArt* FindProgramCursorArt(UINT id)
 {
     // The buttons' cursor and the answers' cursor are the same hand.
     if (id == IDC_HAND_BUTTON || id == IDC_HAND_ANSWER)

@@ -1,4 +1,4 @@
-#include "res/DialogTemplate.h"
+#include "res/ProgramResources.h"
 
 #include "res/resource.h"
 
@@ -117,7 +117,7 @@ constexpr std::array kTemplates{
 
 } // namespace
 
-const DialogTemplate* FindDialogTemplate(UINT id)
+const DialogTemplate* FindProgramDialogTemplate(UINT id)
 {
     for (const auto& dialog : kTemplates) {
         if (dialog.id == id)

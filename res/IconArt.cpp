@@ -1,4 +1,4 @@
-#include "res/IconArt.h"
+#include "res/ProgramResources.h"
 
 #include "res/resource.h"
 
@@ -27,7 +27,7 @@ constexpr std::array kBoat{
 
 } // namespace
 
-std::span<const IconShape> FindIconArt(UINT id)
+std::span<const IconShape> FindProgramIconArt(UINT id)
 {
     if (id == IDR_MAINFRAME)
         return kBoat;

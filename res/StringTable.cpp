@@ -1,8 +1,8 @@
-#include "res/StringTable.h"
+#include "res/ProgramResources.h"
 
 #include "res/resource.h"
 
-const char* LookUpString(UINT id)
+const char* LookUpProgramString(UINT id)
 {
     switch (id) {
     case IDS_ABOUTBOX:

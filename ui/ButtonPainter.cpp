@@ -1,6 +1,6 @@
 #include "ui/ButtonPainter.h"
 
-#include "ui/Gdiplus.h"
+#include "framework/Gdiplus.h"
 
 #include <memory>
 

@@ -4,9 +4,9 @@
 // its shadow, outline, gradient, mark and caption. It knows nothing of windows, so the
 // same drawing can be made on any surface. The background beneath is the caller's.
 
-#include "app/framework/WinTypes.h"
+#include "framework/Gdiplus.h"
+#include "framework/base/WinTypes.h"
 #include "ui/ButtonState.h"
-#include "ui/gdiplus/GdiplusTypes.h"
 
 #include <string_view>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The one visual state an owner-drawn button is painted in.
 
-#include "app/framework/WinTypes.h"
+#include "framework/base/WinTypes.h"
 
 enum class ButtonState
 {

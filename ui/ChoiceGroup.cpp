@@ -1,6 +1,6 @@
 #include "ui/ChoiceGroup.h"
 
-#include "app/framework/DataExchange.h"
+#include "framework/DataExchange.h"
 #include "ui/ChoiceButton.h"
 
 ChoiceGroup::ChoiceGroup() = default;

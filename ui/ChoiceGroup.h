@@ -4,7 +4,7 @@
 // checked state lives in the buttons; the group does not repaint on a selection change,
 // the buttons show it at their next paint.
 
-#include "app/framework/WinTypes.h"
+#include "framework/base/WinTypes.h"
 
 #include <memory>
 #include <vector>

@@ -1,14 +1,10 @@
 #include "ui/GradientDialog.h"
 
-#include "app/framework/CDC.h"
-#include "app/framework/CGdiObjects.h"
+#include "framework/CDC.h"
+#include "framework/CGdiObjects.h"
+#include "framework/Gdiplus.h"
 #include "ui/ImageObject.h"
-#include "ui/gdiplus/Graphics.h"
-#include "ui/gdiplus/LinearGradientBrush.h"
-
-#include <QImage>
-#include <QPainter>
-#include <QTransform>
+#include "ui/OffscreenDC.h"
 
 namespace {
 
@@ -46,32 +42,36 @@ BOOL GradientDialog::OnEraseBkgnd(CDC* dc)
     CRect client;
     GetClientRect(&client);
     if (m_bGradient) {
-        QPainter* painter = dc ? dc->GetPainter() : nullptr;
         const Gdiplus::Rect area(client.left, client.top, client.Width(), client.Height());
         // Copied pixels match the filled ones only where a pixel is a pixel; a scaled
         // surface (a high-density screen) gets the gradient filled at its resolution.
-        if (!painter || !painter->isActive() || painter->deviceTransform().type() > QTransform::TxTranslate) {
-            Gdiplus::Graphics graphics(dc);
+        if (!dc || !dc->CopiesPixelForPixel()) {
+            Gdiplus::Graphics graphics(dc ? dc->GetSafeHdc() : nullptr);
             FillGradient(graphics, area, m_crTop, m_crBottom);
             return TRUE;
         }
-        const QSize size(area.Width, area.Height);
-        if (!m_pGradient || m_pGradient->size() != size) {
-            // Opaque, so that it is copied onto the window and the controls, not blended.
-            m_pGradient = std::make_unique<QImage>(size, QImage::Format_RGB32);
-            m_pGradient->fill(Qt::transparent);
-            QPainter onImage(m_pGradient.get());
-            Gdiplus::Graphics graphics(&onImage);
-            FillGradient(graphics, Gdiplus::Rect(0, 0, area.Width, area.Height), m_crTop, m_crBottom);
+        if (!m_pGradient || m_pGradient->GetWidth() != area.Width ||
+            m_pGradient->GetHeight() != area.Height) {
+            // Like the window's pixels, so that it is copied onto the window and the controls.
+            m_pGradient = std::make_unique<CBitmap>();
+            m_pGradient->CreateCompatibleBitmap(dc, area.Width, area.Height);
+            CDC memory;
+            memory.CreateCompatibleDC(dc);
+            memory.SelectObject(m_pGradient.get());
+            {
+                Gdiplus::Graphics graphics(memory.GetSafeHdc());
+                FillGradient(graphics, Gdiplus::Rect(0, 0, area.Width, area.Height), m_crTop, m_crBottom);
+            }
+            memory.SelectObject(static_cast<CBitmap*>(nullptr));
         }
-        painter->drawImage(QPoint(area.X, area.Y), *m_pGradient);
+        DrawBitmap(m_pGradient.get(), dc, CPoint(area.X, area.Y));
         return TRUE;
     }
     if (m_bImage && m_pImage) {
         // The default erase first, so that a picture that could not be read, or one with
         // transparent parts, shows the face colour rather than whatever the window held.
         CDialog::OnEraseBkgnd(dc);
-        Gdiplus::Graphics graphics(dc);
+        Gdiplus::Graphics graphics(dc->GetSafeHdc());
         m_pImage->Draw(graphics, 0, 0, client.Width(), client.Height());
         return TRUE;
     }

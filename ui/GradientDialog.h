@@ -5,13 +5,13 @@
 // it lets the controls draw their texts transparently over that background. The buttons
 // rely on this background being there beneath them when they first paint.
 
-#include "app/framework/CDialog.h"
-#include "app/framework/WinTypes.h"
+#include "framework/CDialog.h"
+#include "framework/base/WinTypes.h"
 
 #include <memory>
 
 class ImageObject;
-class QImage;
+class CBitmap;
 
 class GradientDialog : public CDialog
 {
@@ -43,7 +43,7 @@ protected:
     // The gradient as last drawn, for its size; dropped when the colours change. Every
     // control's canvas erases its rectangle of the background again, and filling a gradient
     // costs far more than copying its pixels (Qt spreads large gradient fills over threads).
-    std::unique_ptr<QImage> m_pGradient;
+    std::unique_ptr<CBitmap> m_pGradient;
     // Controls get the framework's dialog brush instead of the hollow one.
     bool m_bDefaultBrush = false;
 };

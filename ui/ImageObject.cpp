@@ -1,8 +1,7 @@
 #include "ui/ImageObject.h"
 
-#include "ui/AnsiText.h"
-#include "ui/gdiplus/Graphics.h"
-#include "ui/gdiplus/Image.h"
+#include "framework/AnsiText.h"
+#include "framework/Gdiplus.h"
 
 ImageObject::ImageObject(std::string_view path)
     : m_pImage(std::make_unique<Gdiplus::Image>(AnsiToUtf16(path).c_str())),

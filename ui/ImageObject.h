@@ -4,7 +4,7 @@
 // valid object, of size 0, whose drawing does nothing; the callers need no special case
 // for it. Releasing the image is destroying the object.
 
-#include "ui/gdiplus/GdiplusTypes.h"
+#include "framework/Gdiplus.h"
 
 #include <memory>
 #include <string_view>

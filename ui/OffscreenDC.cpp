@@ -1,15 +1,10 @@
 #include "ui/OffscreenDC.h"
 
-#include <QImage>
-#include <QPainter>
-
 OffscreenDC::OffscreenDC(int width, int height, CDC* reference) : m_pBitmap(std::make_unique<CBitmap>())
 {
-    m_pBitmap->CreateCompatibleBitmap(reference, width, height);
-    if (QImage* image = m_pBitmap->GetImage(); image && !image->isNull()) {
-        m_pPainter = std::make_unique<QPainter>(image);
-        Attach(m_pPainter.get(), image);
-    }
+    CreateCompatibleDC(reference);
+    if (m_pBitmap->CreateCompatibleBitmap(reference, width, height))
+        SelectObject(m_pBitmap.get());
     if (reference)
         SetMapMode(reference->GetMapMode());
 }
@@ -21,8 +16,7 @@ OffscreenDC::~OffscreenDC()
 
 std::unique_ptr<CBitmap> OffscreenDC::ReleaseBitmap()
 {
-    Attach(nullptr, nullptr);
-    m_pPainter.reset();
+    SelectObject(static_cast<CBitmap*>(nullptr));
     return std::move(m_pBitmap);
 }
 
@@ -35,11 +29,12 @@ std::unique_ptr<CBitmap> CopyOf(CDC* dc, const CRect& rect)
 
 void DrawBitmap(CBitmap* bitmap, CDC* dc, CPoint point)
 {
-    if (!bitmap || !dc || !bitmap->GetImage() || bitmap->GetImage()->isNull())
+    if (!bitmap || !dc || !bitmap->GetSafeHandle())
         return;
-    QImage* image = bitmap->GetImage();
-    QPainter painter(image);
-    CDC memory(&painter, image);
+    CDC memory;
+    memory.CreateCompatibleDC(dc);
+    memory.SelectObject(bitmap);
     memory.SetMapMode(dc->GetMapMode());
     dc->BitBlt(point.x, point.y, bitmap->GetWidth(), bitmap->GetHeight(), &memory, 0, 0, SRCCOPY);
+    memory.SelectObject(static_cast<CBitmap*>(nullptr));
 }

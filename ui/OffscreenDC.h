@@ -4,8 +4,8 @@
 // beneath them and of the faces they drew; DrawBitmap copies such a bitmap back onto a
 // context. Nothing is drawn into it except by plain copies.
 
-#include "app/framework/CDC.h"
-#include "app/framework/CGdiObjects.h"
+#include "framework/CDC.h"
+#include "framework/CGdiObjects.h"
 
 #include <memory>
 
@@ -22,7 +22,6 @@ public:
 
 private:
     std::unique_ptr<CBitmap> m_pBitmap;
-    std::unique_ptr<QPainter> m_pPainter;
 };
 
 // Copies the whole bitmap onto dc with its top-left corner at point.

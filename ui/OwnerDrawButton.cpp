@@ -1,9 +1,9 @@
 #include "ui/OwnerDrawButton.h"
 
-#include "app/framework/CDC.h"
-#include "ui/AnsiText.h"
+#include "framework/AnsiText.h"
+#include "framework/CDC.h"
+#include "framework/Gdiplus.h"
 #include "ui/OffscreenDC.h"
-#include "ui/gdiplus/Graphics.h"
 
 #include <algorithm>
 
@@ -45,7 +45,7 @@ void OwnerDrawButton::DrawItem(LPDRAWITEMSTRUCT drawItem)
     }
 
     {
-        Gdiplus::Graphics graphics(dc);
+        Gdiplus::Graphics graphics(dc->GetSafeHdc());
         graphics.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
         DrawFace(graphics, state, client, caption);
     }

@@ -7,8 +7,8 @@
 // copied back when the same face is asked for again: anti-aliased outlines and captions cost
 // far more than a copy, and a window repaints its buttons unchanged most of the time.
 
-#include "app/framework/CButton.h"
-#include "app/framework/CGdiObjects.h"
+#include "framework/CButton.h"
+#include "framework/CGdiObjects.h"
 #include "ui/ButtonState.h"
 
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "ui/PillButton.h"
 
-#include "app/framework/Cursor.h"
+#include "framework/Cursor.h"
 #include "res/resource.h"
 #include "ui/ButtonPainter.h"
 

@@ -3,8 +3,8 @@
 // (the colour comes from GetFaceColor), with the pointing-hand cursor while the pointer
 // is over it.
 
+#include "framework/Gdiplus.h"
 #include "ui/OwnerDrawButton.h"
-#include "ui/gdiplus/GdiplusTypes.h"
 
 struct CursorResource;
 using HCURSOR = CursorResource*;

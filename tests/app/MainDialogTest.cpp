@@ -4,8 +4,8 @@
 
 #include "app/MainDialog.h"
 #include "app/AboutDialog.h"
-#include "app/framework/CMenu.h"
-#include "app/framework/FileErrorReport.h"
+#include "framework/CMenu.h"
+#include "framework/FileErrorReport.h"
 #include "model/ModelObjects.h"
 #include "res/resource.h"
 #include "storage/CFileException.h"

@@ -1,7 +1,7 @@
 // The application object: registered on construction, its InitInstance called once by
 // AfxWinMain, and the process status 0 when it returns false.
 
-#include "app/framework/CWinApp.h"
+#include "framework/CWinApp.h"
 
 #include <QApplication>
 

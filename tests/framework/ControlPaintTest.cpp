@@ -2,11 +2,12 @@
 // chose over the dialog's background, and the owner-draw request of buttons with its
 // item state, the background beneath and the mouse-leave notification.
 
-#include "app/framework/CButton.h"
-#include "app/framework/CDC.h"
-#include "app/framework/CDialog.h"
-#include "app/framework/DataExchange.h"
-#include "app/framework/qt/StaticTextPainter.h"
+#include "framework/CButton.h"
+#include "framework/CDC.h"
+#include "framework/CDialog.h"
+#include "framework/DataExchange.h"
+#include "framework/qt/QtHandles.h"
+#include "framework/qt/StaticTextPainter.h"
 #include "res/resource.h"
 #include "tests/support/GuiTest.h"
 #include "tests/support/ModalDriver.h"
@@ -60,7 +61,7 @@ public:
     void DrawItem(LPDRAWITEMSTRUCT item) override
     {
         m_states.push_back(item->itemState);
-        m_beneath = item->hDC->GetImage()->pixelColor(item->rcItem.Width() / 2, 1);
+        m_beneath = ImageOf(item->hDC)->pixelColor(item->rcItem.Width() / 2, 1);
     }
     void OnMouseMove(UINT flags, CPoint point) override
     {
@@ -97,7 +98,7 @@ protected:
     {
         CRect client;
         GetClientRect(&client);
-        dc->GetPainter()->fillRect(0, 0, client.Width(), client.Height(), kGreen);
+        PainterOf(dc)->fillRect(0, 0, client.Width(), client.Height(), kGreen);
         return TRUE;
     }
     HBRUSH OnCtlColor(CDC* dc, CWnd* control, UINT kind) override
@@ -233,11 +234,11 @@ TEST(DeviceContext, WhatASurfaceHoldsFirstIsPaintedBeforeUseUnlessACopyReplacesI
     QImage red(10, 10, QImage::Format_RGB32);
     red.fill(Qt::red);
     QPainter onRed(&red);
-    CDC source(&onRed, &red);
+    QtDC source(&onRed, &red);
 
     QImage image(10, 10, QImage::Format_RGB32);
     QPainter painter(&image);
-    CDC dc(&painter, &image);
+    QtDC dc(&painter, &image);
     int painted = 0;
     const auto pendGreen = [&] {
         dc.SetPendingPaint([&] {
@@ -261,11 +262,11 @@ TEST(DeviceContext, WhatASurfaceHoldsFirstIsPaintedBeforeUseUnlessACopyReplacesI
     // Reading the context as the source of a copy paints it first too, and only once.
     pendGreen();
     red.fill(Qt::black);
-    CDC intoRed(&onRed, &red);
+    QtDC intoRed(&onRed, &red);
     intoRed.BitBlt(0, 0, 10, 10, &dc, 0, 0, SRCCOPY);
     EXPECT_EQ(painted, 2);
     EXPECT_EQ(red.pixelColor(5, 5), kGreen);
-    dc.GetPainter();
+    PainterOf(&dc);
     EXPECT_EQ(painted, 2);
 }
 

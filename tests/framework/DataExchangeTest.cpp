@@ -1,9 +1,10 @@
 // Dialog data exchange: round trips between members and controls, and the failures of a
 // parse or range check (message, focus on the edit, later members untouched).
 
-#include "app/framework/DataExchange.h"
-#include "app/framework/CButton.h"
-#include "app/framework/CDialog.h"
+#include "framework/DataExchange.h"
+#include "framework/CButton.h"
+#include "framework/CDialog.h"
+#include "framework/qt/QtHandles.h"
 #include "res/resource.h"
 #include "tests/support/GuiTest.h"
 #include "tests/support/ModalDriver.h"
@@ -76,13 +77,13 @@ TEST_F(DataExchangeTest, ControlIsAttachedOnceAndLetGoWhenTheDialogCloses)
     ExchangeDialog dialog;
     RunModal(dialog, [&dialog](ModalDialog& modal) {
         QWidget* button = modal.Control(IDOK);
-        EXPECT_EQ(dialog.m_btnOk.GetSafeHwnd(), button);
+        EXPECT_EQ(WidgetOf(&dialog.m_btnOk), button);
         EXPECT_EQ(modal.Dialog()->GetDlgItem(IDOK), &dialog.m_btnOk);
         EXPECT_TRUE(dialog.UpdateData(FALSE));
-        EXPECT_EQ(dialog.m_btnOk.GetSafeHwnd(), button);
+        EXPECT_EQ(WidgetOf(&dialog.m_btnOk), button);
         modal.Key(Qt::Key_Escape);
     });
-    EXPECT_EQ(dialog.m_btnOk.GetSafeHwnd(), nullptr);
+    EXPECT_EQ(WidgetOf(&dialog.m_btnOk), nullptr);
 }
 
 TEST_F(DataExchangeTest, RangeFailureReportsFocusesAndStops)

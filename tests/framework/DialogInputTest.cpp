@@ -1,8 +1,8 @@
 // Keyboard and mouse input of a dialog: Enter, Escape and the close request, the system
 // menu, button clicks as commands and the up-down control.
 
-#include "app/framework/CDialog.h"
-#include "app/framework/CMenu.h"
+#include "framework/CDialog.h"
+#include "framework/CMenu.h"
 #include "res/resource.h"
 #include "tests/support/GuiTest.h"
 #include "tests/support/ModalDriver.h"

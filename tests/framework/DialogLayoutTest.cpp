@@ -1,9 +1,10 @@
 // Dialog units, the placement of every template's controls and the dialog windows built
 // from the templates.
 
-#include "app/framework/CDialog.h"
-#include "app/framework/qt/DialogUnits.h"
-#include "res/DialogTemplate.h"
+#include "framework/CDialog.h"
+#include "framework/base/Resources.h"
+#include "framework/qt/DialogUnits.h"
+#include "framework/qt/QtHandles.h"
 #include "res/resource.h"
 #include "tests/support/GuiTest.h"
 #include "tests/support/ModalDriver.h"
@@ -121,7 +122,7 @@ TEST_F(DialogLayoutTest, IconStaticTakesTheIconSize)
     RunModal(dialog, [](ModalDialog& modal) {
         const QWidget* icon = nullptr;
         for (const QWidget* child : modal.Window()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            if (CWnd::FromHandle(child) && (CWnd::FromHandle(child)->GetStyle() & SS_TYPEMASK) == SS_ICON)
+            if (WindowOf(child) && (WindowOf(child)->GetStyle() & SS_TYPEMASK) == SS_ICON)
                 icon = child;
         }
         ASSERT_NE(icon, nullptr);

@@ -1,12 +1,12 @@
 // Message dispatch: window timers through a nested modal loop, a file error leaving a
 // handler, and the cursor request.
 
-#include "app/framework/CButton.h"
-#include "app/framework/CDialog.h"
-#include "app/framework/Cursor.h"
-#include "app/framework/DataExchange.h"
-#include "app/framework/qt/MessageDispatch.h"
-#include "res/CursorArt.h"
+#include "framework/CButton.h"
+#include "framework/CDialog.h"
+#include "framework/Cursor.h"
+#include "framework/DataExchange.h"
+#include "framework/base/Resources.h"
+#include "framework/qt/MessageDispatch.h"
 #include "res/resource.h"
 #include "storage/CFileException.h"
 #include "tests/support/GuiTest.h"

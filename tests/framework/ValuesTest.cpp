@@ -1,10 +1,10 @@
 // The framework's value types and seams that need no window: time spans and the clock,
 // the file error messages, message boxes and the shell taken over by a test.
 
-#include "app/framework/CTime.h"
-#include "app/framework/CTimeSpan.h"
-#include "app/framework/FileErrorReport.h"
-#include "app/framework/Shell.h"
+#include "framework/FileErrorReport.h"
+#include "framework/Shell.h"
+#include "framework/base/CTime.h"
+#include "framework/base/CTimeSpan.h"
 #include "storage/CFileException.h"
 #include "tests/support/TestSeams.h"
 

@@ -3,8 +3,9 @@
 // over the answers.
 
 #include "ExamSupport.h"
+#include "framework/qt/Artwork.h"
 
-#include "app/framework/Cursor.h"
+#include "framework/Cursor.h"
 #include "model/ModelObjects.h"
 #include "modes/QuestionDialog.h"
 #include "res/resource.h"

@@ -1,6 +1,7 @@
 #include "ExamSupport.h"
+#include "framework/qt/QtHandles.h"
 
-#include "app/framework/CDialog.h"
+#include "framework/CDialog.h"
 #include "model/ModelObjects.h"
 #include "res/resource.h"
 #include "ui/ChoiceButton.h"
@@ -24,7 +25,7 @@ constexpr int kPollMs = 5;
 
 const CDialog* DialogOf(const QWidget* widget)
 {
-    return widget ? dynamic_cast<const CDialog*>(CWnd::FromHandle(widget)) : nullptr;
+    return widget ? dynamic_cast<const CDialog*>(WindowOf(widget)) : nullptr;
 }
 
 const CWnd* Item(const ModalDialog& modal, int id)

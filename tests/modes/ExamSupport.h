@@ -3,8 +3,8 @@
 // as a fresh start has them, reading controls of a running dialog by id, and reaching the
 // windows an exam opens one inside or after another by their template.
 
-#include "app/framework/CString.h"
-#include "app/framework/WinTypes.h"
+#include "framework/base/CString.h"
+#include "framework/base/WinTypes.h"
 #include "tests/support/GuiTest.h"
 #include "tests/support/ModalDriver.h"
 

@@ -3,6 +3,7 @@
 // remembered, and nothing of the stored test changes.
 
 #include "QuestionViewSupport.h"
+#include "framework/qt/QtHandles.h"
 
 #include "app/MainDialog.h"
 #include "model/ModelObjects.h"
@@ -25,7 +26,7 @@ namespace {
 
 bool Checked(const ModalDialog& modal, int id)
 {
-    const auto* button = dynamic_cast<const ChoiceButton*>(CWnd::FromHandle(modal.Control(id)));
+    const auto* button = dynamic_cast<const ChoiceButton*>(WindowOf(modal.Control(id)));
     return button && button->IsChecked();
 }
 

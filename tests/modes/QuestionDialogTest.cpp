@@ -5,8 +5,9 @@
 
 #include "QuestionViewSupport.h"
 
-#include "app/framework/qt/QtConversions.h"
-#include "app/framework/qt/StaticTextPainter.h"
+#include "framework/qt/QtConversions.h"
+#include "framework/qt/QtFonts.h"
+#include "framework/qt/StaticTextPainter.h"
 #include "model/ModelObjects.h"
 #include "modes/QuestionDialog.h"
 #include "res/resource.h"
@@ -112,7 +113,7 @@ std::size_t UnlimitedLineCount(const ModalDialog& modal, int id)
     image.fill(Qt::white);
     QPainter painter(&image);
     StaticTextStyle style;
-    style.font = CFont::ToQFont(PaintFont(modal, id));
+    style.font = ToQFont(PaintFont(modal, id));
     style.color = Qt::black;
     DrawStaticText(painter, image.rect(), FromAnsi(ControlText(modal, id)), style);
     painter.end();

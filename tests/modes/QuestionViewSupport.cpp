@@ -1,8 +1,9 @@
 #include "QuestionViewSupport.h"
+#include "framework/qt/QtHandles.h"
 
-#include "app/framework/CDC.h"
-#include "app/framework/CDialog.h"
-#include "app/framework/qt/ControlColour.h"
+#include "framework/CDC.h"
+#include "framework/CDialog.h"
+#include "framework/qt/ControlColour.h"
 
 #include <QImage>
 #include <QPainter>
@@ -38,7 +39,7 @@ LOGFONT PaintFont(const ModalDialog& modal, int id)
 {
     QImage surface(8, 8, QImage::Format_ARGB32_Premultiplied);
     QPainter painter(&surface);
-    CDC dc(&painter, &surface);
+    QtDC dc(&painter, &surface);
     RequestControlColour(modal.Control(id), dc, CTLCOLOR_STATIC);
     if (const LOGFONT* font = dc.GetSelectedLogFont())
         return *font;

@@ -3,8 +3,8 @@
 // control's rectangle in client coordinates, its text, whether it is shown, and the font
 // the dialog's control-colour handler gives it (the font its text is painted with).
 
-#include "app/framework/CFont.h"
-#include "app/framework/CString.h"
+#include "framework/CFont.h"
+#include "framework/base/CString.h"
 #include "tests/support/ModalDriver.h"
 
 #include <QRect>

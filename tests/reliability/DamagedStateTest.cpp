@@ -9,7 +9,7 @@
 #include "ProgramFolder.h"
 #include "SessionDriver.h"
 
-#include "app/framework/CDialog.h"
+#include "framework/CDialog.h"
 #include "model/ModelObjects.h"
 #include "modes/QuestionDialog.h"
 #include "modes/WrongAnswerDialog.h"

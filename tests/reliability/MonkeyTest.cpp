@@ -6,8 +6,9 @@
 
 #include "ProgramFolder.h"
 #include "SessionDriver.h"
+#include "framework/qt/QtHandles.h"
 
-#include "app/framework/CDialog.h"
+#include "framework/CDialog.h"
 #include "modes/QuestionDialog.h"
 #include "modes/WrongAnswerDialog.h"
 #include "res/resource.h"
@@ -158,7 +159,7 @@ private:
         std::vector<std::pair<int, int>> choices; // id, weight
         int total = 0;
         for (QWidget* child : top.window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            const CWnd* control = CWnd::FromHandle(child);
+            const CWnd* control = WindowOf(child);
             if (!control || !child->isVisible() || !child->isEnabled() || control->GetDlgCtrlID() <= 0)
                 continue;
             const int weight = Weight(top.templateId, control->GetDlgCtrlID());

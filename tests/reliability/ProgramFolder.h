@@ -2,7 +2,7 @@
 // The program's folder for a reliability test: a fresh directory with a question bank and,
 // when the test wants one, a settings file; both may be damaged on purpose.
 
-#include "app/framework/CString.h"
+#include "framework/base/CString.h"
 
 #include "TempDir.h"
 

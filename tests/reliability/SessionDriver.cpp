@@ -1,7 +1,8 @@
 #include "SessionDriver.h"
+#include "framework/qt/QtHandles.h"
 
 #include "app/MainDialog.h"
-#include "app/framework/CDialog.h"
+#include "framework/CDialog.h"
 #include "model/ModelObjects.h"
 #include "modes/QuestionDialog.h"
 #include "modes/RandomIndex.h"
@@ -40,7 +41,7 @@ SessionDriver::Top FindTop()
     if (!modal || !modal->isVisible())
         return top;
     top.window = modal;
-    top.dialog = dynamic_cast<CDialog*>(CWnd::FromHandle(modal));
+    top.dialog = dynamic_cast<CDialog*>(WindowOf(modal));
     top.templateId = top.dialog ? top.dialog->GetTemplateId() : 0;
     return top;
 }
@@ -192,7 +193,7 @@ void SessionDriver::Check()
         if (!window->isVisible())
             continue;
         ++open;
-        CWnd* bound = CWnd::FromHandle(window);
+        CWnd* bound = WindowOf(window);
         if (!qobject_cast<QMenu*>(window) && !dynamic_cast<CDialog*>(bound))
             return Fail("a window that belongs to no dialog is open: " + Title(window));
         const auto* question = dynamic_cast<const QuestionDialog*>(bound);
@@ -233,10 +234,10 @@ void SessionDriver::Note(const Top& top, const std::string& action)
 void SessionDriver::Click(const Top& top, int id)
 {
     const CWnd* control = top.dialog ? top.dialog->GetDlgItem(id) : nullptr;
-    if (!control || !control->GetSafeHwnd())
+    if (!control || !WidgetOf(control))
         return Fail("the dialog " + std::to_string(top.templateId) + " has no control " + std::to_string(id));
     Note(top, "click " + std::to_string(id));
-    QWidget* widget = control->GetSafeHwnd();
+    QWidget* widget = WidgetOf(control);
     QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
 }
 
@@ -258,7 +259,7 @@ void SessionDriver::Key(const Top& top, int key, Qt::KeyboardModifiers modifiers
 void SessionDriver::Type(const Top& top, int id, const QString& text)
 {
     const CWnd* control = top.dialog ? top.dialog->GetDlgItem(id) : nullptr;
-    auto* edit = control ? qobject_cast<QLineEdit*>(control->GetSafeHwnd()) : nullptr;
+    auto* edit = control ? qobject_cast<QLineEdit*>(WidgetOf(control)) : nullptr;
     if (!edit)
         return Fail("the dialog " + std::to_string(top.templateId) + " has no edit " + std::to_string(id));
     Note(top, "type \"" + text.toStdString() + "\" into " + std::to_string(id));
@@ -304,7 +305,7 @@ void SessionDriver::Advance(std::time_t seconds)
 bool SessionDriver::Tick()
 {
     for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (!window->isVisible() || !dynamic_cast<QuestionDialog*>(CWnd::FromHandle(window)))
+        if (!window->isVisible() || !dynamic_cast<QuestionDialog*>(WindowOf(window)))
             continue;
         for (QTimer* timer : WindowTimers(window)) {
             Note(FindTop(), "tick");

@@ -7,7 +7,7 @@
 // running dialog. The clock is the test's, and the exam clock ticks only when a step says, so
 // a session with the same actions runs the same way every time.
 
-#include "app/framework/CString.h"
+#include "framework/base/CString.h"
 #include "modes/RandomGenerator.h"
 #include "modes/UserMessage.h"
 #include "tests/support/TestSeams.h"

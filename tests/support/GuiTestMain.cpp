@@ -1,5 +1,7 @@
-// main() of the GUI tests: a QApplication for the whole run, then GoogleTest. The tests run
-// on Qt's offscreen platform (CTest sets QT_QPA_PLATFORM).
+// main() of the GUI tests: the program's resources and a QApplication for the whole run, then
+// GoogleTest. The tests run on Qt's offscreen platform (CTest sets QT_QPA_PLATFORM).
+
+#include "res/ProgramResources.h"
 
 #include <QApplication>
 
@@ -7,6 +9,7 @@
 
 int main(int argc, char** argv)
 {
+    RegisterResources(ProgramResources());
     QApplication application(argc, argv);
     // Dialogs open and close all through a run; none of them ends the application.
     QApplication::setQuitOnLastWindowClosed(false);

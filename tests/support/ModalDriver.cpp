@@ -1,6 +1,7 @@
 #include "ModalDriver.h"
+#include "framework/qt/QtHandles.h"
 
-#include "app/framework/CDialog.h"
+#include "framework/CDialog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -58,7 +59,7 @@ void CloseEverything()
 
 CDialog* ModalDialog::Dialog() const
 {
-    return dynamic_cast<CDialog*>(CWnd::FromHandle(m_pWindow));
+    return dynamic_cast<CDialog*>(WindowOf(m_pWindow));
 }
 
 QWidget* ModalDialog::Control(int id) const
@@ -69,7 +70,7 @@ QWidget* ModalDialog::Control(int id) const
         ADD_FAILURE() << "the dialog has no control " << id;
         return nullptr;
     }
-    return control->GetSafeHwnd();
+    return WidgetOf(control);
 }
 
 void ModalDialog::Click(int id) const

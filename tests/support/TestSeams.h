@@ -3,10 +3,10 @@
 // message boxes recorded and answered OK, the clock set by the test, web addresses
 // recorded instead of opened.
 
-#include "app/framework/CString.h"
-#include "app/framework/CTime.h"
-#include "app/framework/MessageBox.h"
-#include "app/framework/Shell.h"
+#include "framework/MessageBox.h"
+#include "framework/Shell.h"
+#include "framework/base/CString.h"
+#include "framework/base/CTime.h"
 
 #include <vector>
 

@@ -1,8 +1,8 @@
 // The button faces drawn into images over a dialog gradient, one state at a time.
 
 #include "ui/ButtonPainter.h"
+#include "framework/Gdiplus.h"
 #include "ui/ButtonState.h"
-#include "ui/Gdiplus.h"
 
 #include <QImage>
 #include <QPainter>

@@ -3,7 +3,7 @@
 
 #include "DialogDriver.h"
 
-#include "app/framework/DataExchange.h"
+#include "framework/DataExchange.h"
 #include "res/resource.h"
 #include "tests/support/GuiTest.h"
 #include "ui/ChoiceButton.h"

@@ -1,7 +1,8 @@
 #include "DialogDriver.h"
+#include "framework/qt/QtHandles.h"
 
-#include "app/framework/CDC.h"
-#include "app/framework/CDialog.h"
+#include "framework/CDC.h"
+#include "framework/CDialog.h"
 
 #include <QPainter>
 #include <QTest>
@@ -52,7 +53,7 @@ QImage ErasedBackground(CWnd& dialog)
     image.fill(Qt::black);
     {
         QPainter painter(&image);
-        CDC dc(&painter, &image);
+        QtDC dc(&painter, &image);
         dialog.OnEraseBkgnd(&dc);
     }
     return image.convertToFormat(QImage::Format_ARGB32);

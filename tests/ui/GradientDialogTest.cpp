@@ -3,9 +3,10 @@
 
 #include "DialogDriver.h"
 #include "TestPixels.h"
+#include "framework/qt/QtHandles.h"
 
-#include "app/framework/CDC.h"
-#include "app/framework/CGdiObjects.h"
+#include "framework/CDC.h"
+#include "framework/CGdiObjects.h"
 #include "res/resource.h"
 #include "tests/support/GuiTest.h"
 #include "ui/GradientDialog.h"
@@ -129,7 +130,7 @@ TEST_F(GradientDialogTest, MissingImageLeavesTheBackgroundUnpaintedButErased)
         QImage image(20, 20, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::black);
         QPainter painter(&image);
-        CDC dc(&painter, &image);
+        QtDC dc(&painter, &image);
         EXPECT_TRUE(dialog.OnEraseBkgnd(&dc));
         painter.end();
         EXPECT_EQ(image.pixel(10, 10), qRgb(0, 0, 0));
@@ -157,7 +158,7 @@ TEST_F(GradientDialogTest, ResizingRepaintsTheWholeGradientOverTheNewClientArea)
     TestDialog dialog;
     dialog.SetGradientColors(GradientDialog::LightBlue, GradientDialog::White);
     ShowAndRun(dialog, [&](ModalDialog& modal) {
-        QWidget* widget = dialog.GetSafeHwnd();
+        QWidget* widget = WidgetOf(&dialog);
         const QSize larger = widget->size() + QSize(40, 160);
         widget->setFixedSize(larger);
         Settle();
@@ -173,7 +174,7 @@ TEST_F(GradientDialogTest, ControlsDrawTransparentlyWithTheHollowBrush)
     ShowAndRun(dialog, [&](ModalDialog&) {
         QImage image(4, 4, QImage::Format_ARGB32_Premultiplied);
         QPainter painter(&image);
-        CDC dc(&painter, &image);
+        QtDC dc(&painter, &image);
         dc.SetBkMode(OPAQUE);
         EXPECT_EQ(dialog.OnCtlColor(&dc, dialog.GetDlgItem(IDC_START_FIRST), CTLCOLOR_STATIC),
                   GetStockObject(NULL_BRUSH));
@@ -188,7 +189,7 @@ TEST_F(GradientDialogTest, WithTheDialogBrushControlsGetTheFrameworksBrush)
     ShowAndRun(dialog, [&](ModalDialog&) {
         QImage image(4, 4, QImage::Format_ARGB32_Premultiplied);
         QPainter painter(&image);
-        CDC dc(&painter, &image);
+        QtDC dc(&painter, &image);
         CWnd* control = dialog.GetDlgItem(IDC_START_FIRST);
         const HBRUSH brush = dialog.OnCtlColor(&dc, control, CTLCOLOR_STATIC);
         EXPECT_EQ(brush, dialog.CDialog::OnCtlColor(&dc, control, CTLCOLOR_STATIC));

@@ -2,7 +2,7 @@
 
 #include "TestPixels.h"
 
-#include "ui/Gdiplus.h"
+#include "framework/Gdiplus.h"
 
 #include <QDateTime>
 #include <QFile>

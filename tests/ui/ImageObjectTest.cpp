@@ -2,9 +2,9 @@
 
 #include "TestPixels.h"
 
-#include "ui/AnsiText.h"
+#include "framework/AnsiText.h"
+#include "framework/qt/gdiplus/Graphics.h"
 #include "ui/ImageObject.h"
-#include "ui/gdiplus/Graphics.h"
 
 #include <QDir>
 #include <QImage>

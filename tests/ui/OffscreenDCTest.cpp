@@ -2,6 +2,7 @@
 // copying it back.
 
 #include "ui/OffscreenDC.h"
+#include "framework/qt/QtHandles.h"
 
 #include <QImage>
 #include <QPainter>
@@ -15,7 +16,7 @@ struct PatternContext
 {
     QImage image{20, 10, QImage::Format_ARGB32_Premultiplied};
     QPainter painter;
-    CDC dc{&painter, &image};
+    QtDC dc{&painter, &image};
 
     PatternContext()
     {
@@ -37,14 +38,14 @@ TEST(OffscreenDC, ReleasedBitmapOutlivesTheContextWithTheCopiedPixels)
         OffscreenDC offscreen(20, 10, &source.dc);
         EXPECT_TRUE(offscreen.BitBlt(0, 0, 20, 10, &source.dc, 0, 0, SRCCOPY));
         bitmap = offscreen.ReleaseBitmap();
-        EXPECT_EQ(offscreen.GetPainter(), nullptr);
+        EXPECT_EQ(PainterOf(&offscreen), nullptr);
         EXPECT_EQ(offscreen.ReleaseBitmap(), nullptr);
     }
     ASSERT_NE(bitmap, nullptr);
     ASSERT_EQ(bitmap->GetWidth(), 20);
     ASSERT_EQ(bitmap->GetHeight(), 10);
     for (const QPoint p : {QPoint(0, 0), QPoint(19, 0), QPoint(7, 4), QPoint(19, 9)})
-        EXPECT_EQ(bitmap->GetImage()->pixel(p), source.image.pixel(p)) << p.x() << "," << p.y();
+        EXPECT_EQ(ImageOf(bitmap.get())->pixel(p), source.image.pixel(p)) << p.x() << "," << p.y();
 }
 
 TEST(OffscreenDC, ReleasedContextNoLongerDrawsIntoTheBitmap)
@@ -53,10 +54,10 @@ TEST(OffscreenDC, ReleasedContextNoLongerDrawsIntoTheBitmap)
     OffscreenDC offscreen(20, 10, &source.dc);
     offscreen.BitBlt(0, 0, 20, 10, &source.dc, 0, 0, SRCCOPY);
     const std::unique_ptr<CBitmap> bitmap = offscreen.ReleaseBitmap();
-    const QImage before = bitmap->GetImage()->copy();
+    const QImage before = ImageOf(bitmap.get())->copy();
     source.image.fill(Qt::black);
     EXPECT_FALSE(offscreen.BitBlt(0, 0, 20, 10, &source.dc, 0, 0, SRCCOPY));
-    EXPECT_EQ(*bitmap->GetImage(), before);
+    EXPECT_EQ(*ImageOf(bitmap.get()), before);
 }
 
 TEST(OffscreenDC, TakesTheMappingModeOfItsReference)
@@ -81,12 +82,12 @@ TEST(DrawBitmap, CoversExactlyItsOwnSizeFromThePoint)
 {
     CBitmap bitmap;
     ASSERT_TRUE(bitmap.CreateCompatibleBitmap(nullptr, 10, 5));
-    bitmap.GetImage()->fill(qRgb(255, 0, 0));
+    ImageOf(&bitmap)->fill(qRgb(255, 0, 0));
 
     QImage target(40, 30, QImage::Format_ARGB32_Premultiplied);
     target.fill(Qt::white);
     QPainter painter(&target);
-    CDC dc(&painter, &target);
+    QtDC dc(&painter, &target);
     DrawBitmap(&bitmap, &dc, CPoint(7, 3));
     painter.end();
 
@@ -100,12 +101,12 @@ TEST(DrawBitmap, CopiesTranslucentPixelsAsTheyAre)
 {
     CBitmap bitmap;
     ASSERT_TRUE(bitmap.CreateCompatibleBitmap(nullptr, 2, 2));
-    bitmap.GetImage()->fill(Qt::transparent);
+    ImageOf(&bitmap)->fill(Qt::transparent);
 
     QImage target(4, 4, QImage::Format_ARGB32_Premultiplied);
     target.fill(Qt::white);
     QPainter painter(&target);
-    CDC dc(&painter, &target);
+    QtDC dc(&painter, &target);
     DrawBitmap(&bitmap, &dc, CPoint(0, 0));
     painter.end();
     EXPECT_EQ(qAlpha(target.pixel(0, 0)), 0);

@@ -2,9 +2,10 @@
 // repaints driven by real mouse events, press and release, the hand cursor.
 
 #include "DialogDriver.h"
+#include "framework/qt/Artwork.h"
 
-#include "app/framework/Cursor.h"
-#include "app/framework/DataExchange.h"
+#include "framework/Cursor.h"
+#include "framework/DataExchange.h"
 #include "res/resource.h"
 #include "tests/support/GuiTest.h"
 #include "ui/AlertPillButton.h"

@@ -8,12 +8,12 @@
 // push button and one choice disabled; "alert" the wrong-answer popup in light red. The
 // window closes by itself after the given seconds.
 
-#include "app/framework/DataExchange.h"
+#include "framework/DataExchange.h"
+#include "framework/Gdiplus.h"
 #include "res/resource.h"
 #include "ui/AlertPillButton.h"
 #include "ui/ButtonPainter.h"
 #include "ui/ChoiceGroup.h"
-#include "ui/Gdiplus.h"
 #include "ui/GradientDialog.h"
 #include "ui/PillButton.h"
 

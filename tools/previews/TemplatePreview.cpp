@@ -2,8 +2,9 @@
 // looking at the layout on a desktop: framework_template_preview [template id] [seconds].
 // Without seconds it stays until closed.
 
-#include "app/framework/CDialog.h"
-#include "app/framework/CWinApp.h"
+#include "framework/CDialog.h"
+#include "framework/CWinApp.h"
+#include "res/ProgramResources.h"
 #include "res/resource.h"
 
 #include <QTimer>
@@ -52,6 +53,7 @@ public:
 
 int main(int argc, char** argv)
 {
+    RegisterResources(ProgramResources());
     PreviewApp app;
     if (argc > 1)
         app.m_nTemplate = UINT(std::atoi(argv[1]));

@@ -1,7 +1,0 @@
-#pragma once
-// The drawing objects of the device-context layer: fonts described by a LOGFONT, bitmaps
-// on 32-bit images and brush handles.
-
-#include "CBitmap.h"
-#include "CFont.h"
-#include "GdiBrush.h"

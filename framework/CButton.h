@@ -1,0 +1,43 @@
+#pragma once
+// A push or option button control. Owner-drawn buttons (every button of Navik) paint
+// through DrawItem, which receives the item state (selected, disabled) and a device
+// context whose image already holds what the dialog painted beneath the button.
+
+#include "framework/CWnd.h"
+
+class CDC;
+
+constexpr UINT ODT_BUTTON = 4;
+constexpr UINT ODA_DRAWENTIRE = 1;
+
+struct DRAWITEMSTRUCT
+{
+    UINT CtlType = ODT_BUTTON;
+    UINT CtlID = 0;
+    UINT itemID = 0;
+    UINT itemAction = ODA_DRAWENTIRE;
+    UINT itemState = 0;
+    CWnd* hwndItem = nullptr;
+    CDC* hDC = nullptr;
+    CRect rcItem;
+};
+using LPDRAWITEMSTRUCT = DRAWITEMSTRUCT*;
+
+class CButton : public CWnd
+{
+public:
+    CButton() = default;
+    virtual void DrawItem(LPDRAWITEMSTRUCT drawItem);
+};
+
+// Asks for one mouse-leave notification (OnMouseLeave) for a window.
+constexpr DWORD TME_LEAVE = 0x00000002;
+constexpr UINT HOVER_DEFAULT = 0xFFFFFFFF;
+struct TRACKMOUSEEVENT
+{
+    DWORD cbSize = sizeof(TRACKMOUSEEVENT);
+    DWORD dwFlags = 0;
+    CWnd* hwndTrack = nullptr;
+    DWORD dwHoverTime = HOVER_DEFAULT;
+};
+BOOL _TrackMouseEvent(TRACKMOUSEEVENT* track);

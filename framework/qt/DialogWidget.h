@@ -1,0 +1,54 @@
+#pragma once
+// The window of a modal dialog, built from its template: caption, frame, client size in
+// dialog units of the template's font, and the controls. It turns Qt's input into the
+// dialog's messages: Enter presses the focused button or else sends IDOK, Escape sends
+// IDCANCEL, the caption's close button and Alt+F4 are the close system command, and
+// Alt+Space or a right click on the background opens the system menu, which Linux window
+// managers do not offer to the program.
+
+#include "framework/CFont.h"
+#include "framework/CMenu.h"
+#include "framework/base/WinTypes.h"
+
+#include <QDialog>
+
+#include <memory>
+#include <vector>
+
+class CDialog;
+class CWnd;
+struct DialogTemplate;
+
+class DialogWidget : public QDialog
+{
+public:
+    DialogWidget(CDialog* dialog, const DialogTemplate& dialogTemplate);
+    ~DialogWidget() override;
+
+    // The system menu with its close item and whatever was appended; none for a dialog
+    // without the system-menu style and after a revert.
+    CMenu* SystemMenu(bool revert);
+    void PopUpSystemMenu(const QPoint& globalPosition);
+    // Gives the focus to the first control with the tab-stop style.
+    void FocusFirstTabStop();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void PressDefaultButton();
+    void DeliverSysCommand(UINT id);
+    void DeliverClose();
+
+    CDialog* m_pDialog;
+    CFont m_font;
+    std::vector<std::unique_ptr<CWnd>> m_defaultBindings;
+    std::unique_ptr<CMenu> m_pSystemMenu;
+};

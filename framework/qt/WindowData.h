@@ -1,0 +1,26 @@
+#pragma once
+// What a window carries besides its widget's own state, kept on the widget so that it
+// lives exactly as long as the window: the control id, the template styles, the window
+// text as ANSI bytes (so GetWindowText returns exactly what SetWindowText stored), the
+// font object last set and the armed mouse-leave request.
+
+#include "framework/base/CString.h"
+#include "framework/base/WinTypes.h"
+
+class QWidget;
+class CFont;
+
+namespace WindowData {
+
+int Id(const QWidget* widget);
+void SetId(QWidget* widget, int id);
+DWORD Style(const QWidget* widget);
+void SetStyle(QWidget* widget, DWORD style);
+CString Text(const QWidget* widget);
+void SetText(QWidget* widget, const CString& text);
+CFont* Font(const QWidget* widget);
+void SetFont(QWidget* widget, CFont* font);
+bool LeaveTracked(const QWidget* widget);
+void SetLeaveTracked(QWidget* widget, bool tracked);
+
+} // namespace WindowData
