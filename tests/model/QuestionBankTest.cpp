@@ -5,6 +5,7 @@
 #include "TempDir.h"
 #include "TreeBytes.h"
 #include "model/QuestionBank.h"
+#include "model/QuestionSchema.h"
 #include "storage/CFileException.h"
 #include "storage/TreeNode.h"
 
@@ -68,7 +69,7 @@ TEST(QuestionBank, AnEmptyOrMissingCountGivesAnEmptyBank)
 
 TEST(QuestionBank, NegativeAndAbsurdCountsGiveAnEmptyBank)
 {
-    for (const int count : {-1, -2147483647 - 1, QuestionBank::kMaxQuestions + 1, 2147483647}) {
+    for (const int count : {-1, -2147483647 - 1, QuestionSchema::kMaxStoredQuestions + 1, 2147483647}) {
         TreeNode root;
         root.SetInt("count", count, 0);
         AddQuestion(root, 0, "q", 0);
@@ -78,10 +79,10 @@ TEST(QuestionBank, NegativeAndAbsurdCountsGiveAnEmptyBank)
         EXPECT_EQ(bank.GetSize(), 0) << count;
     }
     TreeNode largest;
-    largest.SetInt("count", QuestionBank::kMaxQuestions, 0);
+    largest.SetInt("count", QuestionSchema::kMaxStoredQuestions, 0);
     QuestionBank bank;
     bank.LoadFromNode(largest);
-    EXPECT_EQ(bank.GetSize(), QuestionBank::kMaxQuestions);
+    EXPECT_EQ(bank.GetSize(), QuestionSchema::kMaxStoredQuestions);
 }
 
 TEST(QuestionBank, ThePictureNameIsReadOnlyForAQuestionWithAPicture)

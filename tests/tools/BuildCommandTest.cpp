@@ -1,5 +1,6 @@
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -61,7 +62,7 @@ protected:
 
     void MakePicture(const QString& name, const QByteArray& bytes)
     {
-        QDir(m_dir.path()).mkpath(QStringLiteral("obr"));
+        QDir(m_dir.path()).mkpath(QFileInfo(QStringLiteral("obr/") + name).path());
         WriteBytes(m_dir.filePath(QStringLiteral("obr/") + name), bytes);
     }
 
@@ -227,11 +228,16 @@ TEST_F(BuildCommandTest, AtMostOneThousandQuestions)
 
 TEST_F(BuildCommandTest, PictureNameMustStayInThePictureFolder)
 {
-    for (const QByteArray name : {"sub/x", "sub\\\\x", "..", "a..b"}) {
+    for (const QByteArray name : {"../x", "sub\\\\..\\\\..\\\\x", "/etc/x", "c:x", "a//b"}) {
         EXPECT_THAT(BuildError(Bank({Question("Pic", R"("a", "b", "c")", R"("correct": "a")", name)})),
                     HasSubstr("question 1 \"Pic\": the picture name"))
             << name.toStdString();
     }
+    MakePicture(QStringLiteral("znacky/zakaz.gif"), "GIF89a");
+    EXPECT_EQ(Build(Bank({Question("Pic", R"("a", "b", "c")", R"("correct": "a")", "znacky\\\\zakaz")}),
+                    QStringLiteral("bank.json"), {"--pictures", Path("obr")})
+                  .m_nStatus,
+              0);
 }
 
 TEST_F(BuildCommandTest, PicturesMustBeGifFiles)

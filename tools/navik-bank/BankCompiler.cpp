@@ -1,5 +1,7 @@
 #include "tools/navik-bank/BankCompiler.h"
 
+#include "model/PictureName.h"
+#include "model/QuestionSchema.h"
 #include "tools/navik-bank/PictureFile.h"
 #include "tools/navik-bank/Windows1250Encoder.h"
 
@@ -28,28 +30,26 @@ std::optional<std::string> Encode(const QString& text, const QString& what, cons
                       .arg(label, what, DescribeCharacter(bad));
         return std::nullopt;
     }
-    if (bytes->size() > BankCompiler::kMaxTextBytes) {
+    if (static_cast<std::size_t>(bytes->size()) > QuestionSchema::kMaxTextBytes) {
         errors << QStringLiteral("%1: %2 is %3 bytes long in Windows-1250; at most %4 fit")
                       .arg(label, what)
                       .arg(bytes->size())
-                      .arg(BankCompiler::kMaxTextBytes);
+                      .arg(QuestionSchema::kMaxTextBytes);
         return std::nullopt;
     }
     return bytes->toStdString();
 }
 
-void CompileText(const QString& text, int i, const QString& label, BankQuestion& question,
-                 QStringList& errors)
+void CompileText(const QString& text, int i, const QString& label, Question& question, QStringList& errors)
 {
     if (text.trimmed().isEmpty()) {
-        errors << QStringLiteral("%1: %2 is empty").arg(label, BankQuestion::kTextNames[i]);
-    } else if (std::optional<std::string> bytes = Encode(text, BankQuestion::kTextNames[i], label, errors)) {
-        question.m_texts[static_cast<std::size_t>(i)] = std::move(*bytes);
+        errors << QStringLiteral("%1: %2 is empty").arg(label, SourceQuestion::TextName(i));
+    } else if (std::optional<std::string> bytes = Encode(text, SourceQuestion::TextName(i), label, errors)) {
+        question.m_strText[static_cast<std::size_t>(i)] = std::move(*bytes);
     }
 }
 
-void CompileTexts(const SourceQuestion& source, const QString& label, BankQuestion& question,
-                  QStringList& errors)
+void CompileTexts(const SourceQuestion& source, const QString& label, Question& question, QStringList& errors)
 {
     CompileText(source.m_strText, 0, label, question, errors);
     if (source.m_answers.size() != 3) {
@@ -63,7 +63,7 @@ void CompileTexts(const SourceQuestion& source, const QString& label, BankQuesti
     }
 }
 
-void CompileAnswer(const SourceQuestion& source, const QString& label, BankQuestion& question,
+void CompileAnswer(const SourceQuestion& source, const QString& label, Question& question,
                    QStringList& errors)
 {
     if (!source.m_correct) {
@@ -78,58 +78,60 @@ void CompileAnswer(const SourceQuestion& source, const QString& label, BankQuest
 }
 
 void CompilePicture(const SourceQuestion& source, const QString& label, const QString& picturesDir,
-                    BankQuestion& question, QStringList& errors)
+                    Question& question, QStringList& errors)
 {
     const QString& name = source.m_strPicture;
     if (name.isEmpty()) {
-        return;
-    }
-    if (!PictureFile::IsPlainName(name)) {
-        errors << QStringLiteral(
-                      "%1: the picture name \"%2\" must be a plain file name, without \"/\", \"\\\" "
-                      "or \"..\"")
-                      .arg(label, name);
         return;
     }
     std::optional<std::string> bytes = Encode(name, QStringLiteral("the picture name"), label, errors);
     if (!bytes) {
         return;
     }
+    if (!PictureName::PathInFolder(*bytes)) {
+        errors << QStringLiteral("%1: the picture name \"%2\" must name a file in the picture folder or a "
+                                 "sub-folder of it, without \"..\", \".\", \":\" or a leading, doubled or "
+                                 "trailing \"/\" or \"\\\"")
+                      .arg(label, name);
+        return;
+    }
     if (!picturesDir.isEmpty()) {
-        const QString problem = PictureFile::Problem(picturesDir, name);
+        const QString problem = PictureFile::Problem(picturesDir, *bytes);
         if (!problem.isEmpty()) {
             errors << QStringLiteral("%1: picture \"%2\": %3").arg(label, name, problem);
             return;
         }
     }
+    question.m_nPicture = 1;
     question.m_strPicture = std::move(*bytes);
 }
 
 } // namespace
 
-std::optional<std::vector<BankQuestion>> BankCompiler::Compile(const std::vector<SourceQuestion>& source,
-                                                               const QString& picturesDir,
-                                                               QStringList& errors)
+std::optional<QuestionBank> BankCompiler::Compile(const std::vector<SourceQuestion>& source,
+                                                  const QString& picturesDir, QStringList& errors)
 {
     const qsizetype errorsBefore = errors.size();
     if (source.empty()) {
         errors << QStringLiteral("the source holds no questions");
-    } else if (source.size() > static_cast<std::size_t>(kMaxQuestions)) {
+    } else if (source.size() > static_cast<std::size_t>(QuestionSchema::kMaxUsableQuestions)) {
         errors << QStringLiteral("the source holds %1 questions; at most %2 fit")
                       .arg(source.size())
-                      .arg(kMaxQuestions);
+                      .arg(QuestionSchema::kMaxUsableQuestions);
     }
-    std::vector<BankQuestion> questions(source.size());
-    for (std::size_t i = 0; i < source.size(); ++i) {
-        const QString label = source[i].Label();
-        CompileTexts(source[i], label, questions[i], errors);
-        CompileAnswer(source[i], label, questions[i], errors);
-        CompilePicture(source[i], label, picturesDir, questions[i], errors);
+    QuestionBank bank;
+    bank.SetSize(static_cast<int>(source.size()));
+    for (int i = 0; i < bank.GetSize(); ++i) {
+        const SourceQuestion& question = source[static_cast<std::size_t>(i)];
+        const QString label = question.Label();
+        CompileTexts(question, label, bank[i], errors);
+        CompileAnswer(question, label, bank[i], errors);
+        CompilePicture(question, label, picturesDir, bank[i], errors);
     }
     if (errors.size() > errorsBefore) {
         return std::nullopt;
     }
-    return questions;
+    return bank;
 }
 
 int BankCompiler::AnswerIndex(const QString& letter)

@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "tools/navik-bank/BankQuestion.h"
+#include "model/QuestionBank.h"
 #include "tools/navik-bank/SourceQuestion.h"
 
 // Turns the questions of a source into their database form, or finds everything that keeps the
@@ -15,15 +15,10 @@
 class BankCompiler
 {
 public:
-    // An exam test holds at most this many questions.
-    static constexpr int kMaxQuestions = 1000;
-    // The program reads a text into 1100 bytes that must keep a terminating zero.
-    static constexpr qsizetype kMaxTextBytes = 1099;
-
     // Nothing, with every problem in errors, when any question is wrong. An empty picturesDir skips
     // the picture files.
-    static std::optional<std::vector<BankQuestion>> Compile(const std::vector<SourceQuestion>& source,
-                                                            const QString& picturesDir, QStringList& errors);
+    static std::optional<QuestionBank> Compile(const std::vector<SourceQuestion>& source,
+                                               const QString& picturesDir, QStringList& errors);
 
     // The answer index of a correct letter a, b or c (either case, blanks around ignored), or -1.
     static int AnswerIndex(const QString& letter);

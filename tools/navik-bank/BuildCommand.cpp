@@ -7,7 +7,6 @@
 #include "storage/CFileException.h"
 #include "storage/TreeNode.h"
 #include "tools/navik-bank/BankCompiler.h"
-#include "tools/navik-bank/BankWriter.h"
 #include "tools/navik-bank/Command.h"
 #include "tools/navik-bank/CommandArguments.h"
 #include "tools/navik-bank/CsvBankReader.h"
@@ -55,10 +54,10 @@ std::optional<std::vector<SourceQuestion>> ReadSource(const QString& path, QStri
                                                                       : JsonBankReader::Read(bytes, errors);
 }
 
-bool Save(const std::vector<BankQuestion>& questions, const std::string& path, std::ostream& err)
+bool Save(const QuestionBank& bank, const std::string& path, std::ostream& err)
 {
     TreeNode root;
-    BankWriter::Fill(root, questions);
+    bank.SaveToNode(root);
     try {
         if (!root.SaveFile(path)) {
             err << "navik-bank build: cannot write " << path << ": the bank is too large for a tree file\n";
@@ -99,7 +98,7 @@ int BuildCommand::Run(const std::vector<std::string>& arguments, std::ostream& o
     }
 
     QStringList errors;
-    std::optional<std::vector<BankQuestion>> questions;
+    std::optional<QuestionBank> questions;
     if (const std::optional<std::vector<SourceQuestion>> read = ReadSource(source, errors)) {
         questions = BankCompiler::Compile(*read, pictures, errors);
     }
@@ -114,8 +113,8 @@ int BuildCommand::Run(const std::vector<std::string>& arguments, std::ostream& o
     if (!Save(*questions, *output, err)) {
         return 1;
     }
-    out << "wrote " << questions->size() << (questions->size() == 1 ? " question" : " questions") << " to "
-        << *output << '\n';
+    out << "wrote " << questions->GetSize() << (questions->GetSize() == 1 ? " question" : " questions")
+        << " to " << *output << '\n';
     return 0;
 }
 

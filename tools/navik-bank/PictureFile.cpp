@@ -3,14 +3,15 @@
 #include <QFile>
 #include <QFileInfo>
 
-bool PictureFile::IsPlainName(const QString& name)
-{
-    return !name.contains(u'/') && !name.contains(u'\\') && !name.contains(QStringLiteral(".."));
-}
+#include "model/PictureName.h"
+#include "tools/navik-bank/Windows1250Encoder.h"
 
-QString PictureFile::Problem(const QString& directory, const QString& name)
+QString PictureFile::Problem(const QString& directory, const std::string& storedName)
 {
-    const QString path = directory + u'/' + name + QStringLiteral(".gif");
+    const QString path =
+        directory + u'/' +
+        Windows1250Encoder::Decode(PictureName::PathInFolder(storedName).value_or(storedName)) +
+        QStringLiteral(".gif");
     if (!QFileInfo(path).isFile()) {
         return QStringLiteral("%1 does not exist").arg(path);
     }

@@ -26,3 +26,9 @@ QString SourceQuestion::Label() const
     label += start.isEmpty() ? QStringLiteral(" (no text)") : QStringLiteral(" \"%1\"").arg(start);
     return label;
 }
+
+QString SourceQuestion::TextName(int i)
+{
+    return i == 0 ? QStringLiteral("the question text")
+                  : QStringLiteral("answer %1").arg(QChar(u'a' + i - 1));
+}

@@ -12,6 +12,8 @@ public:
     // How messages name the question: its number, the source line when there is one, and the
     // first words of its text, so an author can find it in a long file.
     QString Label() const;
+    // How messages name the text of QuestionSchema::kText index i: the question or an answer.
+    static QString TextName(int i);
 
     int m_nNumber = 0; // 1-based position in the source
     int m_nLine = 0;   // first line of the question in the source; 0 when unknown
