@@ -7,8 +7,11 @@
 #include "storage/TreeNode.h"
 #include "tools/navik-bank/BankChecker.h"
 #include "tools/navik-bank/BankCompiler.h"
+#include "tools/navik-bank/CsvBankReader.h"
+#include "tools/navik-bank/CsvBankWriter.h"
 #include "tools/navik-bank/JsonBankReader.h"
 #include "tools/navik-bank/JsonBankWriter.h"
+#include "tools/navik-bank/SourceText.h"
 #include "tools/navik-bank/TreeBankReader.h"
 
 namespace {
@@ -51,16 +54,16 @@ bool LoadsAsCompiled(const TreeNode& root, const QuestionBank& compiled)
 
 } // namespace
 
-void CompileSourceAndCheck(const std::optional<std::vector<SourceQuestion>>& read, const QStringList& errors)
+void CompileSourceAndCheck(const std::optional<std::vector<SourceQuestion>>& read, QStringList errors)
 {
-    FuzzCheck(read.has_value() == errors.isEmpty(), "a source is refused exactly when there is a reason");
+    FuzzCheck(read || !errors.isEmpty(), "a source is refused only with a reason");
     if (!read) {
         return;
     }
-    QStringList compileErrors;
-    const std::optional<QuestionBank> compiled = BankCompiler::Compile(*read, QString(), compileErrors);
-    FuzzCheck(compiled.has_value() == compileErrors.isEmpty(),
-              "a bank is refused exactly when there is a reason");
+    const bool readCleanly = errors.isEmpty();
+    const std::optional<QuestionBank> compiled = BankCompiler::Compile(*read, QString(), errors);
+    FuzzCheck(compiled.has_value() == errors.isEmpty(), "a bank is refused exactly when there is a reason");
+    FuzzCheck(!compiled || readCleanly, "a source with a wrong form builds no bank");
     if (!compiled) {
         return;
     }
@@ -78,11 +81,25 @@ void CompileSourceAndCheck(const std::optional<std::vector<SourceQuestion>>& rea
     FuzzCheck(BankChecker::Check(root, QString()).isEmpty(), "a compiled bank passes the tool's check");
     FuzzCheck(LoadsAsCompiled(root, *compiled), "the program loads a compiled bank as compiled");
 
+    const std::vector<SourceQuestion> exported = TreeBankReader::Read(root);
     QStringList exportErrors;
-    const QByteArray exported = JsonBankWriter::Write(TreeBankReader::Read(root));
-    const std::optional<std::vector<SourceQuestion>> reread = JsonBankReader::Read(exported, exportErrors);
+    const std::optional<std::vector<SourceQuestion>> reread =
+        JsonBankReader::Read(QString::fromUtf8(JsonBankWriter::Write(exported)), exportErrors);
     FuzzCheck(reread.has_value(), "an exported bank reads back");
     const std::optional<QuestionBank> rebuilt = BankCompiler::Compile(*reread, QString(), exportErrors);
     FuzzCheck(rebuilt && SameQuestions(*compiled, *rebuilt),
               "an exported bank builds into the same questions");
+
+    QStringList csvNotes;
+    const QByteArray csv = CsvBankWriter::Write(exported, csvNotes);
+    if (csvNotes.isEmpty()) {
+        QStringList csvErrors;
+        const SourceText text = SourceText::Decode(csv);
+        const std::optional<std::vector<SourceQuestion>> fromCsv =
+            CsvBankReader::Read(text.m_strText, csvErrors, csvNotes);
+        FuzzCheck(fromCsv.has_value() && !text.m_bWindows1250, "a bank exported as CSV reads back");
+        const std::optional<QuestionBank> csvBuilt = BankCompiler::Compile(*fromCsv, QString(), csvErrors);
+        FuzzCheck(csvBuilt && SameQuestions(*compiled, *csvBuilt),
+                  "a bank exported as CSV without notes builds into the same questions");
+    }
 }

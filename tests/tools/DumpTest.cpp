@@ -101,12 +101,13 @@ TEST(Dump, ExplainsEveryFileItCannotRead)
         TreeBytes::Bytes bytes;
         const char* reason;
     } cases[] = {
-        {"text.txt", TreeBytes::Bytes(100, 'a'), "not a gzip file"},
-        {"magic.dat", wrongMagic, "wrong magic"},
-        {"short.dat", TreeBytes::TreeFile({50, 0, 0, 0, 1, 2}), "data ends early"},
-        {"checksum.dat", TreeBytes::TreeFile(TreeBytes::StreamOf(badChecksum)), "checksum mismatch"},
+        {"text.txt", TreeBytes::Bytes(100, 'a'), "není to soubor gzip"},
+        {"magic.dat", wrongMagic, "chybný podpis"},
+        {"short.dat", TreeBytes::TreeFile({50, 0, 0, 0, 1, 2}), "data končí předčasně"},
+        {"checksum.dat", TreeBytes::TreeFile(TreeBytes::StreamOf(badChecksum)),
+         "nesouhlasí kontrolní součet"},
         {"malformed.dat", TreeBytes::TreeFile(TreeBytes::StreamOf(TreeBytes::Payload().Int32(-1).Finish())),
-         "malformed payload"},
+         "poškozený obsah"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -118,7 +119,7 @@ TEST(Dump, ExplainsEveryFileItCannotRead)
     }
     const BankRun missing = Bank(dir, "dump " + dir.File("missing.dat"));
     EXPECT_EQ(missing.exitCode, 1);
-    EXPECT_NE(missing.err.find("cannot open"), std::string::npos) << missing.err;
+    EXPECT_NE(missing.err.find("nejde otevřít"), std::string::npos) << missing.err;
 }
 
 TEST(Dump, BadUsageExitsWithTwo)
@@ -129,7 +130,7 @@ TEST(Dump, BadUsageExitsWithTwo)
     EXPECT_EQ(Bank(dir, "dump a b").exitCode, 2);
     const BankRun unknown = Bank(dir, "frobnicate");
     EXPECT_EQ(unknown.exitCode, 2);
-    EXPECT_NE(unknown.err.find("dump FILE"), std::string::npos);
+    EXPECT_NE(unknown.err.find("dump SOUBOR"), std::string::npos);
 }
 
 } // namespace

@@ -18,35 +18,35 @@ using namespace QuestionSchema;
 // A value name as messages quote it.
 QString Quoted(const char* name)
 {
-    return u'"' + QString::fromLatin1(name) + u'"';
+    return QStringLiteral("„%1“").arg(QString::fromLatin1(name));
 }
 
 QString DescribeValue(const TreeNode& node, const std::string& name, std::int32_t index)
 {
     const TreeValue& value = node.GetValueAt(static_cast<std::size_t>(node.FindValue(name, index)));
-    return QStringLiteral("type code %1, %2 bytes").arg(value.GetType()).arg(value.GetSize());
+    return QStringLiteral("typ %1, %2 bajtů").arg(value.GetType()).arg(value.GetSize());
 }
 
 // The number of questions the program would load, or -1 when it would load none.
 int CheckCount(const TreeNode& root, QStringList& findings)
 {
-    const QString consequence = QStringLiteral("the program sees no questions");
+    const QString consequence = QStringLiteral("program neuvidí žádnou otázku");
     std::int32_t count = 0;
     if (root.FindValue(kCount, 0) < 0) {
-        findings << QStringLiteral("%1 is missing; %2").arg(Quoted(kCount), consequence);
+        findings << QStringLiteral("%1 chybí; %2").arg(Quoted(kCount), consequence);
         return -1;
     }
     if (!root.GetInt(kCount, count, 0)) {
-        findings << QStringLiteral("%1 is not an integer (%2); %3")
+        findings << QStringLiteral("%1 není celé číslo (%2); %3")
                         .arg(Quoted(kCount), DescribeValue(root, kCount, 0), consequence);
         return -1;
     }
     if (count <= 0 || count > kMaxStoredQuestions) {
-        findings << QStringLiteral("%1 is %2; %3").arg(Quoted(kCount)).arg(count).arg(consequence);
+        findings << QStringLiteral("%1 je %2; %3").arg(Quoted(kCount)).arg(count).arg(consequence);
         return -1;
     }
     if (count > kMaxUsableQuestions) {
-        findings << QStringLiteral("the bank holds %1 questions; an exam can use at most %2")
+        findings << QStringLiteral("databáze má otázek: %1; test jich pojme nejvýš %2")
                         .arg(count)
                         .arg(kMaxUsableQuestions);
     }
@@ -70,11 +70,11 @@ std::map<std::int32_t, const TreeNode*> CheckChildren(const TreeNode& root, int 
         }
         const std::int32_t index = child.GetIndex();
         if (!questions.emplace(index, &child).second) {
-            findings << QStringLiteral("%1 %2 appears more than once; the program reads only the first")
+            findings << QStringLiteral("%1 %2 je tu víckrát; program čte jen první")
                             .arg(Quoted(kQuestion))
                             .arg(index);
         } else if (count > 0 && (index < 0 || index >= count)) {
-            findings << QStringLiteral("%1 %2 lies outside 0..%3 and is never shown")
+            findings << QStringLiteral("%1 %2 leží mimo 0..%3 a program ji nikdy neukáže")
                             .arg(Quoted(kQuestion))
                             .arg(index)
                             .arg(count - 1);
@@ -99,7 +99,7 @@ std::map<std::int32_t, const TreeNode*> CheckChildren(const TreeNode& root, int 
         gaps << Range(next, count - 1);
     }
     if (!gaps.isEmpty()) {
-        findings << QStringLiteral("%1 %2 missing; those questions show empty")
+        findings << QStringLiteral("%1 %2 chybí; ty otázky budou prázdné")
                         .arg(Quoted(kQuestion), gaps.join(u", "));
     }
     std::erase_if(questions, [count](const auto& entry) { return entry.first < 0 || entry.first >= count; });
@@ -112,19 +112,19 @@ void CheckTexts(const TreeNode& node, const QString& label, QStringList& finding
         const QString what = SourceQuestion::TextName(i);
         std::string text;
         if (node.FindValue(kText, i) < 0) {
-            findings << QStringLiteral("%1: %2 is missing").arg(label, what);
+            findings << QStringLiteral("%1: %2 chybí").arg(label, what);
         } else if (!node.GetText(kText, text, i)) {
-            findings << QStringLiteral("%1: %2 is not a text (%3)")
-                            .arg(label, what, DescribeValue(node, kText, i));
+            findings
+                << QStringLiteral("%1: %2 není text (%3)").arg(label, what, DescribeValue(node, kText, i));
         } else if (Windows1250Encoder::Decode(text).trimmed().isEmpty()) {
-            findings << QStringLiteral("%1: %2 is empty").arg(label, what);
+            findings << QStringLiteral("%1: %2 nic neobsahuje").arg(label, what);
         } else {
             const TreeValue& value = node.GetValueAt(static_cast<std::size_t>(node.FindValue(kText, i)));
             // A terminating zero is allowed; text after a zero, or beyond the buffer, is lost.
             const std::size_t stored =
                 static_cast<std::size_t>(value.GetSize()) - (value.GetBytes().back() == 0 ? 1 : 0);
             if (stored > text.size()) {
-                findings << QStringLiteral("%1: %2 is cut after %3 of its %4 bytes")
+                findings << QStringLiteral("%1: %2 – přečte se jen %3 z %4 bajtů")
                                 .arg(label, what)
                                 .arg(text.size())
                                 .arg(stored);
@@ -137,12 +137,12 @@ void CheckAnswer(const TreeNode& node, const QString& label, QStringList& findin
 {
     std::int32_t answer = -1;
     if (node.FindValue(kAnswer, 0) < 0) {
-        findings << QStringLiteral("%1: the correct answer (%2) is missing").arg(label, Quoted(kAnswer));
+        findings << QStringLiteral("%1: správná odpověď (%2) chybí").arg(label, Quoted(kAnswer));
     } else if (!node.GetInt(kAnswer, answer, 0)) {
-        findings << QStringLiteral("%1: the correct answer (%2) is not an integer (%3)")
+        findings << QStringLiteral("%1: správná odpověď (%2) není celé číslo (%3)")
                         .arg(label, Quoted(kAnswer), DescribeValue(node, kAnswer, 0));
     } else if (answer < 0 || answer > 2) {
-        findings << QStringLiteral("%1: the correct answer index %2 is outside 0..2").arg(label).arg(answer);
+        findings << QStringLiteral("%1: index správné odpovědi %2 leží mimo 0..2").arg(label).arg(answer);
     }
 }
 
@@ -151,7 +151,7 @@ void CheckPicture(const TreeNode& node, const Question& question, const QString&
 {
     std::int32_t flag = 0;
     if (node.FindValue(kHasPicture, 0) >= 0 && !node.GetInt(kHasPicture, flag, 0)) {
-        findings << QStringLiteral("%1: the picture flag (%2) is not an integer (%3)")
+        findings << QStringLiteral("%1: příznak obrázku (%2) není celé číslo (%3)")
                         .arg(label, Quoted(kHasPicture), DescribeValue(node, kHasPicture, 0));
     }
     if (question.m_nPicture == 0) {
@@ -159,15 +159,13 @@ void CheckPicture(const TreeNode& node, const Question& question, const QString&
     }
     const QString name = Windows1250Encoder::Decode(question.m_strPicture);
     if (name.isEmpty()) {
-        findings
-            << QStringLiteral("%1: has a picture but no picture name (%2)").arg(label, Quoted(kPictureName));
+        findings << QStringLiteral("%1: má obrázek, ale ne jeho název (%2)").arg(label, Quoted(kPictureName));
     } else if (!PictureName::PathInFolder(question.m_strPicture)) {
-        findings << QStringLiteral("%1: the picture name \"%2\" points outside the picture folder")
-                        .arg(label, name);
+        findings << QStringLiteral("%1: název obrázku „%2“ vede mimo složku obrázků").arg(label, name);
     } else if (!picturesDir.isEmpty()) {
         const QString problem = PictureFile::Problem(picturesDir, question.m_strPicture);
         if (!problem.isEmpty()) {
-            findings << QStringLiteral("%1: picture \"%2\": %3").arg(label, name, problem);
+            findings << QStringLiteral("%1: obrázek „%2“: %3").arg(label, name, problem);
         }
     }
 }

@@ -10,11 +10,11 @@
 
 namespace {
 
-constexpr const char* kUsage = "usage: navik-bank dump FILE\n";
+constexpr const char* kUsage = "použití: navik-bank dump SOUBOR\n";
 constexpr const char* kHelp =
-    "Prints a tree file as JSON: every node and value in the file's order, booleans, numbers and\n"
-    "texts (decoded from Windows-1250) as such, anything else as hex. For a file the program\n"
-    "would not read it says why on standard error and exits 1.\n";
+    "Vypíše soubor stromu jako JSON: každý uzel a hodnotu v pořadí souboru, logické hodnoty,\n"
+    "čísla a texty (převedené z Windows-1250) jako takové, cokoli jiného šestnáctkově. U souboru,\n"
+    "který by program nepřečetl, řekne na standardní chybový výstup proč a skončí kódem 1.\n";
 
 } // namespace
 
