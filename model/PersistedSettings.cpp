@@ -44,6 +44,8 @@ template <class... Visitors> struct Overloaded : Visitors...
 {
     using Visitors::operator()...;
 };
+// Clang 14, which builds the fuzzers, does not deduce an aggregate's arguments by itself.
+template <class... Visitors> Overloaded(Visitors...) -> Overloaded<Visitors...>;
 
 } // namespace
 
