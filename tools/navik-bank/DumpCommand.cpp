@@ -1,12 +1,12 @@
-// navik-bank dump FILE: the tree file as JSON on standard output, or why it cannot be read.
+#include "tools/navik-bank/DumpCommand.h"
 
-#include <cstdio>
+#include <iostream>
 
-#include "Command.h"
-#include "TreeJsonWriter.h"
 #include "storage/TreeNode.h"
 #include "tools/navik-bank/BankFile.h"
+#include "tools/navik-bank/Command.h"
 #include "tools/navik-bank/CommandArguments.h"
+#include "tools/navik-bank/TreeJsonWriter.h"
 
 namespace {
 
@@ -18,24 +18,28 @@ constexpr const char* kHelp =
 
 } // namespace
 
-int RunDump(const std::vector<std::string>& arguments)
+int DumpCommand::Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err)
 {
     const CommandArguments args(arguments, {});
     if (args.WantsHelp()) {
-        std::printf("%s\n%s", kUsage, kHelp);
+        out << kUsage << '\n' << kHelp;
         return 0;
     }
     if (!args.Error().empty() || args.Positional().size() != 1) {
-        std::fprintf(stderr, "%s", kUsage);
+        err << kUsage;
         return 2;
     }
     TreeNode root;
     QString error;
     if (!BankFile::Load(QString::fromStdString(args.Positional()[0]), root, error)) {
-        std::fprintf(stderr, "navik-bank: %s\n", error.toUtf8().constData());
+        err << "navik-bank: " << error.toStdString() << '\n';
         return 1;
     }
-    const std::string json = TreeJsonWriter::Write(root);
-    std::fwrite(json.data(), 1, json.size(), stdout);
-    return std::fflush(stdout) == 0 ? 0 : 1;
+    out << TreeJsonWriter::Write(root) << std::flush;
+    return out ? 0 : 1;
+}
+
+int RunDump(const std::vector<std::string>& arguments)
+{
+    return DumpCommand::Run(arguments, std::cout, std::cerr);
 }
