@@ -9,6 +9,7 @@ class PictureFile
 {
 public:
     // Empty when the picture of the stored name (Windows-1250 bytes that PictureName accepts) is a
-    // GIF file in directory; otherwise what is wrong with it.
+    // GIF file in directory; otherwise what is wrong with it, in Czech, with a hint to convert a
+    // PNG found in its place.
     static QString Problem(const QString& directory, const std::string& storedName);
 };
