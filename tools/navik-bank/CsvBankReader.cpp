@@ -74,12 +74,11 @@ void DropEmptyTail(QStringList& fields, qsizetype width = 0)
 
 // The field of each column in the header, -1 for a column it lacks; nothing when a required
 // column is missing or a column is named twice.
-std::optional<std::array<int, kColumnCount>> ReadHeader(QStringList header, QStringList& errors,
+std::optional<std::array<int, kColumnCount>> ReadHeader(const QStringList& header, QStringList& errors,
                                                         QStringList& notes)
 {
     std::array<int, kColumnCount> fields;
     fields.fill(-1);
-    DropEmptyTail(header);
     bool ok = true;
     for (qsizetype i = 0; i < header.size(); ++i) {
         const int column = ColumnOf(header[i]);
@@ -174,13 +173,12 @@ std::optional<std::vector<SourceQuestion>> CsvBankReader::Read(const QString& te
                       .arg(ExpectedHeader());
         return std::nullopt;
     }
-    const std::optional<std::array<int, kColumnCount>> fields =
-        ReadHeader(records->front().m_fields, errors, notes);
+    QStringList header = records->front().m_fields;
+    DropEmptyTail(header);
+    const std::optional<std::array<int, kColumnCount>> fields = ReadHeader(header, errors, notes);
     if (!fields) {
         return std::nullopt;
     }
-    QStringList header = records->front().m_fields;
-    DropEmptyTail(header);
 
     std::vector<SourceQuestion> questions;
     for (auto record = records->begin() + 1; record != records->end(); ++record) {
