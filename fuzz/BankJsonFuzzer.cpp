@@ -4,12 +4,14 @@
 
 #include "BankSourceFuzzCheck.h"
 #include "tools/navik-bank/JsonBankReader.h"
+#include "tools/navik-bank/SourceText.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     QStringList errors;
-    const auto read = JsonBankReader::Read(
-        QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)), errors);
+    const SourceText source =
+        SourceText::Decode(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
+    const auto read = JsonBankReader::Read(source.m_strText, errors);
     CompileSourceAndCheck(read, errors);
     return 0;
 }

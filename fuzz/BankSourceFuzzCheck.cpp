@@ -1,102 +1,105 @@
 #include "BankSourceFuzzCheck.h"
 
 #include "FuzzSupport.h"
+#include "model/PictureName.h"
 #include "model/QuestionBank.h"
+#include "model/QuestionSchema.h"
 #include "storage/TreeNode.h"
 #include "tools/navik-bank/BankChecker.h"
 #include "tools/navik-bank/BankCompiler.h"
-#include "tools/navik-bank/BankWriter.h"
+#include "tools/navik-bank/CsvBankReader.h"
+#include "tools/navik-bank/CsvBankWriter.h"
 #include "tools/navik-bank/JsonBankReader.h"
 #include "tools/navik-bank/JsonBankWriter.h"
-#include "tools/navik-bank/PictureFile.h"
+#include "tools/navik-bank/SourceText.h"
 #include "tools/navik-bank/TreeBankReader.h"
 
 namespace {
 
-bool SameQuestions(const std::vector<BankQuestion>& a, const std::vector<BankQuestion>& b)
+bool SameQuestions(const QuestionBank& a, const QuestionBank& b)
 {
-    if (a.size() != b.size()) {
+    if (a.GetSize() != b.GetSize()) {
         return false;
     }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (a[i].m_texts != b[i].m_texts || a[i].m_nAnswer != b[i].m_nAnswer ||
-            a[i].m_strPicture != b[i].m_strPicture) {
+    for (int i = 0; i < a.GetSize(); ++i) {
+        if (a[i].m_strText != b[i].m_strText || a[i].m_nAnswer != b[i].m_nAnswer ||
+            a[i].m_nPicture != b[i].m_nPicture || a[i].m_strPicture != b[i].m_strPicture) {
             return false;
         }
     }
     return true;
 }
 
-bool Showable(const BankQuestion& question)
+bool Showable(const Question& question)
 {
-    for (const std::string& text : question.m_texts) {
-        if (text.empty() || text.size() > static_cast<std::size_t>(BankCompiler::kMaxTextBytes) ||
+    for (const std::string& text : question.m_strText) {
+        if (text.empty() || text.size() > QuestionSchema::kMaxTextBytes ||
             text.find('\0') != std::string::npos) {
             return false;
         }
     }
     return question.m_nAnswer >= 0 && question.m_nAnswer <= 2 &&
-           question.m_strPicture.size() <= static_cast<std::size_t>(BankCompiler::kMaxTextBytes);
+           question.m_strPicture.size() <= QuestionSchema::kMaxTextBytes;
 }
 
 // The questions as the program reads them from the file the tool writes.
-bool LoadsAsCompiled(const TreeNode& root, const std::vector<BankQuestion>& compiled)
+bool LoadsAsCompiled(const TreeNode& root, const QuestionBank& compiled)
 {
     const std::string path = ScratchPath("compiled.dat");
     FuzzCheck(root.SaveFile(path), "a compiled bank can be written");
     QuestionBank bank;
     LoadQuestionDatabase(path, bank);
-    if (bank.GetSize() != static_cast<int>(compiled.size())) {
-        return false;
-    }
-    for (int i = 0; i < bank.GetSize(); ++i) {
-        const Question& loaded = bank[i];
-        const BankQuestion& source = compiled[static_cast<std::size_t>(i)];
-        if (loaded.m_strText != source.m_texts || loaded.m_nAnswer != source.m_nAnswer ||
-            (loaded.m_nPicture != 0) != !source.m_strPicture.empty() ||
-            loaded.m_strPicture != source.m_strPicture) {
-            return false;
-        }
-    }
-    return true;
+    return SameQuestions(bank, compiled);
 }
 
 } // namespace
 
-void CompileSourceAndCheck(const std::optional<std::vector<SourceQuestion>>& read, const QStringList& errors)
+void CompileSourceAndCheck(const std::optional<std::vector<SourceQuestion>>& read, QStringList errors)
 {
-    FuzzCheck(read.has_value() == errors.isEmpty(), "a source is refused exactly when there is a reason");
+    FuzzCheck(read || !errors.isEmpty(), "a source is refused only with a reason");
     if (!read) {
         return;
     }
-    QStringList compileErrors;
-    const std::optional<std::vector<BankQuestion>> compiled =
-        BankCompiler::Compile(*read, QString(), compileErrors);
-    FuzzCheck(compiled.has_value() == compileErrors.isEmpty(),
-              "a bank is refused exactly when there is a reason");
+    const bool readCleanly = errors.isEmpty();
+    const std::optional<QuestionBank> compiled = BankCompiler::Compile(*read, QString(), errors);
+    FuzzCheck(compiled.has_value() == errors.isEmpty(), "a bank is refused exactly when there is a reason");
+    FuzzCheck(!compiled || readCleanly, "a source with a wrong form builds no bank");
     if (!compiled) {
         return;
     }
-    FuzzCheck(!compiled->empty() && compiled->size() <= static_cast<std::size_t>(BankCompiler::kMaxQuestions),
+    FuzzCheck(compiled->GetSize() > 0 && compiled->GetSize() <= QuestionSchema::kMaxUsableQuestions,
               "a compiled bank holds 1 to 1000 questions");
-    for (const BankQuestion& question : *compiled) {
+    for (int i = 0; i < compiled->GetSize(); ++i) {
+        const Question& question = (*compiled)[i];
         FuzzCheck(Showable(question), "every compiled question can be shown and answered");
-        FuzzCheck(question.m_strPicture.empty() ||
-                      PictureFile::IsPlainName(QString::fromLatin1(question.m_strPicture)),
+        FuzzCheck(question.m_nPicture == 0 || PictureName::PathInFolder(question.m_strPicture),
                   "a picture name stays inside the picture folder");
     }
 
     TreeNode root;
-    BankWriter::Fill(root, *compiled);
+    compiled->SaveToNode(root);
     FuzzCheck(BankChecker::Check(root, QString()).isEmpty(), "a compiled bank passes the tool's check");
     FuzzCheck(LoadsAsCompiled(root, *compiled), "the program loads a compiled bank as compiled");
 
+    const std::vector<SourceQuestion> exported = TreeBankReader::Read(root);
     QStringList exportErrors;
-    const QByteArray exported = JsonBankWriter::Write(TreeBankReader::Read(root));
-    const std::optional<std::vector<SourceQuestion>> reread = JsonBankReader::Read(exported, exportErrors);
+    const std::optional<std::vector<SourceQuestion>> reread =
+        JsonBankReader::Read(QString::fromUtf8(JsonBankWriter::Write(exported)), exportErrors);
     FuzzCheck(reread.has_value(), "an exported bank reads back");
-    const std::optional<std::vector<BankQuestion>> rebuilt =
-        BankCompiler::Compile(*reread, QString(), exportErrors);
+    const std::optional<QuestionBank> rebuilt = BankCompiler::Compile(*reread, QString(), exportErrors);
     FuzzCheck(rebuilt && SameQuestions(*compiled, *rebuilt),
               "an exported bank builds into the same questions");
+
+    QStringList csvNotes;
+    const QByteArray csv = CsvBankWriter::Write(exported, csvNotes);
+    if (csvNotes.isEmpty()) {
+        QStringList csvErrors;
+        const SourceText text = SourceText::Decode(csv);
+        const std::optional<std::vector<SourceQuestion>> fromCsv =
+            CsvBankReader::Read(text.m_strText, csvErrors, csvNotes);
+        FuzzCheck(fromCsv.has_value() && !text.m_bWindows1250, "a bank exported as CSV reads back");
+        const std::optional<QuestionBank> csvBuilt = BankCompiler::Compile(*fromCsv, QString(), csvErrors);
+        FuzzCheck(csvBuilt && SameQuestions(*compiled, *csvBuilt),
+                  "a bank exported as CSV without notes builds into the same questions");
+    }
 }

@@ -5,16 +5,14 @@
 
 #include "FuzzSupport.h"
 #include "model/QuestionBank.h"
+#include "model/QuestionSchema.h"
 #include "storage/TreeNode.h"
 
 namespace {
 
-// The program reads a text into 1100 bytes that keep a terminating zero.
-constexpr std::size_t kMaxText = 1099;
-
 bool FitsTheTextBuffer(const std::string& text)
 {
-    return text.size() <= kMaxText && text.find('\0') == std::string::npos;
+    return text.size() <= QuestionSchema::kMaxTextBytes && text.find('\0') == std::string::npos;
 }
 
 } // namespace
@@ -30,8 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     TreeNode root;
     root.LoadFile(path);
     std::int32_t count = 0;
-    root.GetInt("count", count, 0);
-    const bool usableCount = count >= 0 && count <= QuestionBank::kMaxQuestions;
+    root.GetInt(QuestionSchema::kCount, count, 0);
+    const bool usableCount = count >= 0 && count <= QuestionSchema::kMaxStoredQuestions;
     FuzzCheck(bank.GetSize() == (usableCount ? count : 0), "the bank holds the usable \"count\" questions");
 
     // Every field of every question; the text checks scan each byte.

@@ -1,5 +1,6 @@
-// Arbitrary bytes as the settings file: read as the launcher reads it, fitted to question banks of
-// several sizes, then held to what the modes rely on before they index m_test or the bank.
+// Arbitrary bytes as the settings file: read as the launcher reads it, stored again and read back,
+// fitted to question banks of several sizes, then held to what the modes rely on before they index
+// m_test or the bank.
 
 #include <string>
 
@@ -35,6 +36,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     root.LoadFile(path);
     Settings restored;
     restored.LoadFromNode(&root);
+    TreeNode saved;
+    restored.SaveToNode(&saved);
+    Settings again;
+    again.LoadFromNode(&saved);
+    FuzzCheck(SamePersisted(restored, again), "a restored record is stored and read back unchanged");
 
     for (const int bankSize : {0, 1, 7, 70, 200, 1000, 1500}) {
         Settings fitted = restored;

@@ -13,9 +13,11 @@ class TreeNode;
 class Question : public CObject
 {
 public:
-    // Fills the record from one "otazka" node; a null node leaves it as it is. Texts missing from
-    // the node become empty, numbers missing keep their values.
+    // Fills the record from one question node (see QuestionSchema); a null node leaves it as it
+    // is. Texts missing from the node become empty, numbers missing keep their values.
     void LoadFromNode(const TreeNode* node);
+    // Appends the record's values to node; the picture name only for a question with a picture.
+    void SaveToNode(TreeNode& node) const;
 
     // [0] the question, [1] to [3] the answers a) to c).
     std::array<std::string, 4> m_strText;

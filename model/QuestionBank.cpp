@@ -1,5 +1,6 @@
 #include "model/QuestionBank.h"
 
+#include "model/QuestionSchema.h"
 #include "storage/TreeNode.h"
 
 const Question& QuestionBank::operator[](int index) const
@@ -25,8 +26,8 @@ void QuestionBank::SetSize(int size)
 void QuestionBank::LoadFromNode(const TreeNode& root)
 {
     std::int32_t count = 0;
-    root.GetInt("count", count, 0);
-    if (count < 0 || count > kMaxQuestions) {
+    root.GetInt(QuestionSchema::kCount, count, 0);
+    if (count < 0 || count > QuestionSchema::kMaxStoredQuestions) {
         count = 0;
     }
     RemoveAll();
@@ -38,13 +39,21 @@ void QuestionBank::LoadFromNode(const TreeNode& root)
     for (std::size_t i = 0; i < root.GetChildCount(); ++i) {
         const TreeNode& child = root.GetChildAt(i);
         const std::int32_t index = child.GetIndex();
-        if (index >= 0 && index < count && child.GetName() == "otazka" &&
+        if (index >= 0 && index < count && child.GetName() == QuestionSchema::kQuestion &&
             !children[static_cast<std::size_t>(index)]) {
             children[static_cast<std::size_t>(index)] = &child;
         }
     }
     for (int i = 0; i < count; ++i) {
         m_questions[static_cast<std::size_t>(i)].LoadFromNode(children[static_cast<std::size_t>(i)]);
+    }
+}
+
+void QuestionBank::SaveToNode(TreeNode& root) const
+{
+    root.SetInt(QuestionSchema::kCount, GetSize(), 0);
+    for (int i = 0; i < GetSize(); ++i) {
+        m_questions[static_cast<std::size_t>(i)].SaveToNode(root.AddChild(QuestionSchema::kQuestion, i));
     }
 }
 

@@ -12,9 +12,6 @@ class TreeNode;
 class QuestionBank
 {
 public:
-    // More questions than this can only come from a damaged database.
-    static constexpr int kMaxQuestions = 100000;
-
     int GetSize() const { return static_cast<int>(m_questions.size()); }
     // Raises std::out_of_range for an index outside the bank rather than reading past it.
     const Question& operator[](int index) const;
@@ -23,9 +20,12 @@ public:
     void RemoveAll();
     void SetSize(int size);
 
-    // Refills the bank from a database root: "count" questions, question i from the child
-    // "otazka" with index i. A negative count is 0; a count above kMaxQuestions empties the bank.
+    // Refills the bank from a database root: "count" questions, question i from the first child
+    // "otazka" with index i. A negative count is 0; a count above
+    // QuestionSchema::kMaxStoredQuestions empties the bank.
     void LoadFromNode(const TreeNode& root);
+    // Appends "count" and one child "otazka" per question, in bank order, to root.
+    void SaveToNode(TreeNode& root) const;
 
 private:
     std::vector<Question> m_questions;

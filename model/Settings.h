@@ -9,15 +9,14 @@ class TreeNode;
 
 // The user's choices in the learning and exam set-up, the stored unfinished test, the counts of
 // the test in progress and the program's directory. The persisted members map one to one to the
-// values of the settings file, under their member names; the counts, m_wrong and m_strExeDir are
-// never stored. Every mode reads and writes the members directly.
+// values of the settings file, under their member names (PersistedSettings lists them); the
+// counts, m_wrong and m_strExeDir are never stored. Every mode reads and writes the members directly.
 class Settings : public CObject
 {
 public:
     static constexpr int kTestCapacity = 1000;
 
-    // Appends the persisted members to node, in the settings file's order (which fixes the name
-    // table); a null node is ignored.
+    // Appends the persisted members to node, in the settings file's order; a null node is ignored.
     void SaveToNode(TreeNode* node) const;
     // Restores the persisted members found in node with their own type code; the others keep their
     // values. A null node is ignored.

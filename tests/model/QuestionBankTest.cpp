@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <stdexcept>
 
 #include "TempDir.h"
 #include "TreeBytes.h"
 #include "model/QuestionBank.h"
+#include "model/QuestionSchema.h"
 #include "storage/CFileException.h"
 #include "storage/TreeNode.h"
 
@@ -51,37 +53,25 @@ TEST(QuestionBank, QuestionsComeFromTheirChildInDatabaseOrder)
     EXPECT_EQ(bank[2].m_nAnswer, 2);
 }
 
-TEST(QuestionBank, AnEmptyOrMissingCountGivesAnEmptyBank)
+TEST(QuestionBank, AMissingZeroNegativeOrAbsurdCountGivesAnEmptyBank)
 {
-    QuestionBank bank;
-    TreeNode counted;
-    counted.SetInt("count", 0, 0);
-    AddQuestion(counted, 0, "ignored", 0);
-    bank.LoadFromNode(counted);
-    EXPECT_EQ(bank.GetSize(), 0);
-
-    TreeNode uncounted;
-    AddQuestion(uncounted, 0, "ignored", 0);
-    bank.LoadFromNode(uncounted);
-    EXPECT_EQ(bank.GetSize(), 0);
-}
-
-TEST(QuestionBank, NegativeAndAbsurdCountsGiveAnEmptyBank)
-{
-    for (const int count : {-1, -2147483647 - 1, QuestionBank::kMaxQuestions + 1, 2147483647}) {
+    for (const std::optional<int> count : std::initializer_list<std::optional<int>>{
+             std::nullopt, 0, -1, -2147483647 - 1, QuestionSchema::kMaxStoredQuestions + 1, 2147483647}) {
         TreeNode root;
-        root.SetInt("count", count, 0);
+        if (count) {
+            root.SetInt("count", *count, 0);
+        }
         AddQuestion(root, 0, "q", 0);
         QuestionBank bank;
         bank.SetSize(4);
         bank.LoadFromNode(root);
-        EXPECT_EQ(bank.GetSize(), 0) << count;
+        EXPECT_EQ(bank.GetSize(), 0) << count.value_or(-99);
     }
     TreeNode largest;
-    largest.SetInt("count", QuestionBank::kMaxQuestions, 0);
+    largest.SetInt("count", QuestionSchema::kMaxStoredQuestions, 0);
     QuestionBank bank;
     bank.LoadFromNode(largest);
-    EXPECT_EQ(bank.GetSize(), QuestionBank::kMaxQuestions);
+    EXPECT_EQ(bank.GetSize(), QuestionSchema::kMaxStoredQuestions);
 }
 
 TEST(QuestionBank, ThePictureNameIsReadOnlyForAQuestionWithAPicture)

@@ -69,25 +69,6 @@ Bytes SavedPayload(const Settings& settings)
     return Bytes(u.begin() + 4, u.end());
 }
 
-TEST(Settings, StartsWithTheDefaults)
-{
-    const Settings s;
-    EXPECT_TRUE(s.m_bUShowAll);
-    EXPECT_TRUE(s.m_bZOnlyNew);
-    EXPECT_EQ(s.m_nZPocetOtazek, 70);
-    EXPECT_EQ(s.m_nTimeTotal, 60);
-    EXPECT_EQ(s.m_strExeDir, "c:\\");
-    for (int value :
-         {s.m_nUZacatek, s.m_nULast, s.m_nZLast, s.m_nZVsechny, s.m_nZNovytest, s.m_nZKontrolaOdpovedi,
-          s.m_testCount, s.m_testPos, s.m_wrongCount, s.m_rightCount, s.m_nTimeTest, s.m_nTimeOver}) {
-        EXPECT_EQ(value, 0);
-    }
-    for (std::size_t i = 0; i < 1000; ++i) {
-        ASSERT_EQ(s.m_test[i], 0);
-        ASSERT_EQ(s.m_wrong[i], 0);
-    }
-}
-
 TEST(Settings, TheDefaultsGiveTheDocumentedFile)
 {
     const Bytes expected =
@@ -256,10 +237,6 @@ TEST(Settings, FitToBankRestartsLearningOutsideTheBank)
         s.FitToBank(50);
         EXPECT_EQ(s.m_nULast, 0) << last;
     }
-    Settings empty;
-    empty.m_nULast = 0;
-    empty.FitToBank(0);
-    EXPECT_EQ(empty.m_nULast, 0);
 }
 
 } // namespace

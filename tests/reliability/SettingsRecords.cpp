@@ -1,5 +1,6 @@
 #include "SettingsRecords.h"
 
+#include "model/PersistedSettings.h"
 #include "storage/TreeNode.h"
 
 #include <random>
@@ -30,13 +31,7 @@ Settings DistinctRecord(unsigned seed)
 
 bool SamePersisted(const Settings& a, const Settings& b)
 {
-    return a.m_bUShowAll == b.m_bUShowAll && a.m_nUZacatek == b.m_nUZacatek && a.m_nULast == b.m_nULast &&
-           a.m_nZLast == b.m_nZLast && a.m_nZVsechny == b.m_nZVsechny &&
-           a.m_nZPocetOtazek == b.m_nZPocetOtazek && a.m_nZNovytest == b.m_nZNovytest &&
-           a.m_nZKontrolaOdpovedi == b.m_nZKontrolaOdpovedi && a.m_test == b.m_test &&
-           a.m_testCount == b.m_testCount && a.m_testPos == b.m_testPos && a.m_bZOnlyNew == b.m_bZOnlyNew &&
-           a.m_nTimeTest == b.m_nTimeTest && a.m_nTimeTotal == b.m_nTimeTotal &&
-           a.m_nTimeOver == b.m_nTimeOver;
+    return PersistedSettings::Same(a, b);
 }
 
 void SaveRecord(const Settings& record, const std::string& path)

@@ -4,6 +4,8 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "storage/TreeNode.h"
+
 BankToolRun BankToolRun::Of(Command command, const std::vector<std::string>& arguments)
 {
     std::ostringstream out;
@@ -30,4 +32,20 @@ void WriteBytes(const QString& path, const QByteArray& bytes)
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
         throw std::runtime_error("cannot write " + path.toStdString());
     }
+}
+
+TreeNode& AddQuestion(TreeNode& root, std::int32_t index, const std::string& text, std::int32_t answer,
+                      const std::string& picture)
+{
+    TreeNode& node = root.AddChild("otazka", index);
+    node.SetText("text", text, 0);
+    node.SetText("text", "a", 1);
+    node.SetText("text", "b", 2);
+    node.SetText("text", "c", 3);
+    node.SetInt("odpoved", answer, 0);
+    node.SetInt("isobr", picture.empty() ? 0 : 1, 0);
+    if (!picture.empty()) {
+        node.SetText("obrname", picture, 0);
+    }
+    return node;
 }

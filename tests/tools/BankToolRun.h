@@ -2,9 +2,12 @@
 
 #include <QByteArray>
 #include <QString>
+#include <cstdint>
 #include <ostream>
 #include <string>
 #include <vector>
+
+class TreeNode;
 
 // What one navik-bank command printed and returned, for tests that run the commands in-process.
 struct BankToolRun
@@ -21,3 +24,7 @@ struct BankToolRun
 // Small file helpers for the tool tests.
 QByteArray ReadBytes(const QString& path);
 void WriteBytes(const QString& path, const QByteArray& bytes);
+
+// A question node laid out by hand as the program reads it, with the answers "a", "b" and "c".
+TreeNode& AddQuestion(TreeNode& root, std::int32_t index, const std::string& text, std::int32_t answer = 0,
+                      const std::string& picture = {});

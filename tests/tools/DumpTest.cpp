@@ -1,48 +1,22 @@
-#include <gtest/gtest.h>
-
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <cstdlib>
-#include <sys/wait.h>
+#include <QTemporaryDir>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
 
-#include "TempDir.h"
 #include "TreeBytes.h"
 #include "storage/TreeNode.h"
+#include "tests/tools/BankToolRun.h"
+#include "tools/navik-bank/DumpCommand.h"
 
 namespace {
 
-struct BankRun
-{
-    int exitCode;
-    std::string out;
-    std::string err;
-};
+using testing::HasSubstr;
 
-BankRun Bank(const TempDir& dir, const std::string& arguments)
+TEST(DumpCommandTest, PrintsEveryNodeAndValueInFileOrder)
 {
-    const std::string out = dir.File("stdout");
-    const std::string err = dir.File("stderr");
-    const std::string command = std::string(NAVIK_BANK) + " " + arguments + " >" + out + " 2>" + err;
-    const int status = std::system(command.c_str());
-    const auto read = [](const std::string& path) {
-        const TreeBytes::Bytes bytes = TreeBytes::ReadFile(path);
-        return std::string(bytes.begin(), bytes.end());
-    };
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, read(out), read(err)};
-}
-
-QJsonObject Parse(const std::string& json)
-{
-    QJsonParseError error{};
-    const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(json), &error);
-    EXPECT_EQ(error.error, QJsonParseError::NoError) << json;
-    return document.object();
-}
-
-TEST(Dump, PrintsEveryNodeAndValueInFileOrder)
-{
-    TempDir dir;
+    QTemporaryDir dir;
     TreeNode root;
     root.SetInt("count", 150, 0);
     TreeNode& question = root.AddChild("otazka", 4);
@@ -56,18 +30,17 @@ TEST(Dump, PrintsEveryNodeAndValueInFileOrder)
     const std::uint8_t odd[3] = {0x00, 0xAB, 0xFF};
     question.SetValue("odd", odd, 3, 7, 0);
     question.SetValue("short int", odd, 3, TreeValue::TypeInt, 0);
-    ASSERT_TRUE(root.SaveFile(dir.File("bank.dat")));
+    ASSERT_TRUE(root.SaveFile(dir.filePath("bank.dat").toStdString()));
 
-    const BankRun run = Bank(dir, "dump " + dir.File("bank.dat"));
-    ASSERT_EQ(run.exitCode, 0) << run.err;
-    const QJsonObject tree = Parse(run.out);
+    const BankToolRun run = BankToolRun::Of(DumpCommand::Run, {dir.filePath("bank.dat").toStdString()});
+    ASSERT_EQ(run.m_nStatus, 0) << run.m_strErr;
+    QJsonParseError error{};
+    const QJsonObject tree =
+        QJsonDocument::fromJson(QByteArray::fromStdString(run.m_strOut), &error).object();
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << run.m_strOut;
     EXPECT_EQ(tree["name"].toString(), "Main");
-    EXPECT_EQ(tree["index"].toInt(), 0);
-    const QJsonObject count = tree["values"].toArray()[0].toObject();
-    EXPECT_EQ(count["name"].toString(), "count");
-    EXPECT_EQ(count["type"].toInt(), 2);
-    EXPECT_EQ(count["size"].toInt(), 4);
-    EXPECT_EQ(count["value"].toInt(), 150);
+    EXPECT_EQ(tree["values"].toArray()[0].toObject(),
+              QJsonObject({{"name", "count"}, {"index", 0}, {"type", 2}, {"size", 4}, {"value", 150}}));
 
     ASSERT_EQ(tree["children"].toArray().size(), 1);
     const QJsonObject child = tree["children"].toArray()[0].toObject();
@@ -77,6 +50,7 @@ TEST(Dump, PrintsEveryNodeAndValueInFileOrder)
     const QJsonArray values = child["values"].toArray();
     ASSERT_EQ(values.size(), 6);
     EXPECT_EQ(values[0].toObject()["value"].toString(), QString::fromUtf8("Kdo má přednost?"));
+    // A text ends at its first zero byte, as the program reads it.
     EXPECT_EQ(values[1].toObject()["index"].toInt(), 1);
     EXPECT_EQ(values[1].toObject()["value"].toString(), "a) \"kotva\"\\\n");
     EXPECT_EQ(values[2].toObject()["value"], QJsonValue(false));
@@ -87,9 +61,9 @@ TEST(Dump, PrintsEveryNodeAndValueInFileOrder)
     EXPECT_EQ(values[5].toObject()["hex"].toString(), "00abff");
 }
 
-TEST(Dump, ExplainsEveryFileItCannotRead)
+TEST(DumpCommandTest, ExplainsEveryFileItCannotRead)
 {
-    TempDir dir;
+    QTemporaryDir dir;
     const TreeBytes::Bytes good = TreeBytes::Payload().NameTable({"Main"}).NodeStart(0, 0).NodeEnd().Finish();
     TreeBytes::Bytes badChecksum = good;
     badChecksum.back() ^= 1;
@@ -101,35 +75,29 @@ TEST(Dump, ExplainsEveryFileItCannotRead)
         TreeBytes::Bytes bytes;
         const char* reason;
     } cases[] = {
-        {"text.txt", TreeBytes::Bytes(100, 'a'), "not a gzip file"},
-        {"magic.dat", wrongMagic, "wrong magic"},
-        {"short.dat", TreeBytes::TreeFile({50, 0, 0, 0, 1, 2}), "data ends early"},
-        {"checksum.dat", TreeBytes::TreeFile(TreeBytes::StreamOf(badChecksum)), "checksum mismatch"},
+        {"text.txt", TreeBytes::Bytes(100, 'a'), "nejde přečíst: není to soubor gzip"},
+        {"magic.dat", wrongMagic, "chybný podpis, není to soubor stromu"},
+        {"short.dat", TreeBytes::TreeFile({50, 0, 0, 0, 1, 2}), "data končí předčasně"},
+        {"checksum.dat", TreeBytes::TreeFile(TreeBytes::StreamOf(badChecksum)),
+         "nesouhlasí kontrolní součet"},
         {"malformed.dat", TreeBytes::TreeFile(TreeBytes::StreamOf(TreeBytes::Payload().Int32(-1).Finish())),
-         "malformed payload"},
+         "poškozený obsah"},
+        {"missing.dat", {}, "nejde otevřít"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        TreeBytes::WriteFile(dir.File(c.name), c.bytes);
-        const BankRun run = Bank(dir, "dump " + dir.File(c.name));
-        EXPECT_EQ(run.exitCode, 1);
-        EXPECT_EQ(run.out, "");
-        EXPECT_NE(run.err.find(c.reason), std::string::npos) << run.err;
+        const std::string path = dir.filePath(c.name).toStdString();
+        if (!c.bytes.empty()) {
+            TreeBytes::WriteFile(path, c.bytes);
+        }
+        const BankToolRun run = BankToolRun::Of(DumpCommand::Run, {path});
+        EXPECT_EQ(run.m_nStatus, 1) << c.name;
+        EXPECT_EQ(run.m_strOut, "") << c.name;
+        EXPECT_THAT(run.m_strErr, HasSubstr(c.reason)) << c.name;
     }
-    const BankRun missing = Bank(dir, "dump " + dir.File("missing.dat"));
-    EXPECT_EQ(missing.exitCode, 1);
-    EXPECT_NE(missing.err.find("cannot open"), std::string::npos) << missing.err;
-}
-
-TEST(Dump, BadUsageExitsWithTwo)
-{
-    TempDir dir;
-    EXPECT_EQ(Bank(dir, "").exitCode, 2);
-    EXPECT_EQ(Bank(dir, "dump").exitCode, 2);
-    EXPECT_EQ(Bank(dir, "dump a b").exitCode, 2);
-    const BankRun unknown = Bank(dir, "frobnicate");
-    EXPECT_EQ(unknown.exitCode, 2);
-    EXPECT_NE(unknown.err.find("dump FILE"), std::string::npos);
+    EXPECT_EQ(BankToolRun::Of(DumpCommand::Run, {}).m_nStatus, 2);
+    const BankToolRun twoFiles = BankToolRun::Of(DumpCommand::Run, {"a", "b"});
+    EXPECT_EQ(twoFiles.m_nStatus, 2);
+    EXPECT_THAT(twoFiles.m_strErr, HasSubstr("použití: navik-bank dump SOUBOR"));
 }
 
 } // namespace

@@ -12,6 +12,7 @@ class TreeNode;
 class BankChecker
 {
 public:
-    // One line per finding; empty when the bank is fine. An empty picturesDir skips the files.
+    // One line per finding, in Czech; empty when the bank is fine. An empty picturesDir skips the
+    // files.
     static QStringList Check(const TreeNode& root, const QString& picturesDir);
 };

@@ -1,5 +1,7 @@
 #include "tools/navik-bank/BankCompiler.h"
 
+#include "model/PictureName.h"
+#include "model/QuestionSchema.h"
 #include "tools/navik-bank/PictureFile.h"
 #include "tools/navik-bank/Windows1250Encoder.h"
 
@@ -10,50 +12,56 @@ QString DescribeCharacter(char32_t codePoint)
     const QString shown = QString::fromUcs4(&codePoint, 1);
     const QString code =
         QStringLiteral("U+%1").arg(static_cast<uint>(codePoint), 4, 16, QChar(u'0')).toUpper();
-    return QChar::isPrint(codePoint) ? QStringLiteral("\"%1\" (%2)").arg(shown, code) : code;
+    return QChar::isPrint(codePoint) ? QStringLiteral("„%1“ (%2)").arg(shown, code) : code;
 }
 
 // The text in Windows-1250 bytes as the program can read it back, or nothing with the reason.
-std::optional<std::string> Encode(const QString& text, const QString& what, const QString& label,
+// Accents typed as separate combining marks, as text copied from a PDF often has them, are
+// composed first: Windows-1250 has a byte for "č", not for "c" followed by a caron.
+std::optional<std::string> Encode(const QString& source, const QString& what, const QString& label,
                                   QStringList& errors)
 {
+    const QString text = source.normalized(QString::NormalizationForm_C);
     if (text.contains(QChar(u'\0'))) {
-        errors << QStringLiteral("%1: %2 holds a zero character").arg(label, what);
+        errors << QStringLiteral("%1: %2 obsahuje nulový znak").arg(label, what);
         return std::nullopt;
     }
     char32_t bad = 0;
     const std::optional<QByteArray> bytes = Windows1250Encoder::Encode(text, &bad);
     if (!bytes) {
-        errors << QStringLiteral("%1: %2 holds %3, which Windows-1250 cannot hold")
+        errors << QStringLiteral("%1: %2 obsahuje %3, který ve Windows-1250 není")
                       .arg(label, what, DescribeCharacter(bad));
         return std::nullopt;
     }
-    if (bytes->size() > BankCompiler::kMaxTextBytes) {
-        errors << QStringLiteral("%1: %2 is %3 bytes long in Windows-1250; at most %4 fit")
+    if (static_cast<std::size_t>(bytes->size()) > QuestionSchema::kMaxTextBytes) {
+        errors << QStringLiteral("%1: %2 má ve Windows-1250 %3 bajtů; vejde se nejvýš %4")
                       .arg(label, what)
                       .arg(bytes->size())
-                      .arg(BankCompiler::kMaxTextBytes);
+                      .arg(QuestionSchema::kMaxTextBytes);
         return std::nullopt;
     }
     return bytes->toStdString();
 }
 
-void CompileText(const QString& text, int i, const QString& label, BankQuestion& question,
-                 QStringList& errors)
+void CompileText(const QString& text, int i, const QString& label, Question& question, QStringList& errors)
 {
     if (text.trimmed().isEmpty()) {
-        errors << QStringLiteral("%1: %2 is empty").arg(label, BankQuestion::kTextNames[i]);
-    } else if (std::optional<std::string> bytes = Encode(text, BankQuestion::kTextNames[i], label, errors)) {
-        question.m_texts[static_cast<std::size_t>(i)] = std::move(*bytes);
+        errors << QStringLiteral("%1: %2 nic neobsahuje").arg(label, SourceQuestion::TextName(i));
+    } else if (std::optional<std::string> bytes = Encode(text, SourceQuestion::TextName(i), label, errors)) {
+        question.m_strText[static_cast<std::size_t>(i)] = std::move(*bytes);
     }
 }
 
-void CompileTexts(const SourceQuestion& source, const QString& label, BankQuestion& question,
-                  QStringList& errors)
+void CompileTexts(const SourceQuestion& source, const QString& label, Question& question, QStringList& errors)
 {
-    CompileText(source.m_strText, 0, label, question, errors);
+    if (!source.Reported(SourceQuestion::kText)) {
+        CompileText(source.m_strText, 0, label, question, errors);
+    }
+    if (source.Reported(SourceQuestion::kAnswers)) {
+        return;
+    }
     if (source.m_answers.size() != 3) {
-        errors << QStringLiteral("%1: has %2 answers; exactly 3 are needed")
+        errors << QStringLiteral("%1: počet odpovědí je %2; musí být právě 3")
                       .arg(label)
                       .arg(source.m_answers.size());
         return;
@@ -63,73 +71,90 @@ void CompileTexts(const SourceQuestion& source, const QString& label, BankQuesti
     }
 }
 
-void CompileAnswer(const SourceQuestion& source, const QString& label, BankQuestion& question,
+void CompileAnswer(const SourceQuestion& source, const QString& label, Question& question,
                    QStringList& errors)
 {
+    if (source.Reported(SourceQuestion::kCorrect)) {
+        return;
+    }
     if (!source.m_correct) {
-        errors << QStringLiteral("%1: the correct answer is missing; give a, b or c").arg(label);
+        errors << QStringLiteral("%1: chybí správná odpověď; uveďte a, b nebo c").arg(label);
         return;
     }
     question.m_nAnswer = BankCompiler::AnswerIndex(*source.m_correct);
     if (question.m_nAnswer < 0) {
-        errors
-            << QStringLiteral("%1: the correct answer \"%2\" is not a, b or c").arg(label, *source.m_correct);
+        errors << QStringLiteral("%1: správná odpověď „%2“ není a, b ani c").arg(label, *source.m_correct);
     }
 }
 
-void CompilePicture(const SourceQuestion& source, const QString& label, const QString& picturesDir,
-                    BankQuestion& question, QStringList& errors)
+// The picture's name as the bank stores it: authors often write the file's whole name, and the
+// program adds ".gif" itself.
+QString StoredPictureName(const QString& written)
 {
-    const QString& name = source.m_strPicture;
-    if (name.isEmpty()) {
+    const QString suffix = QStringLiteral(".gif");
+    return written.endsWith(suffix, Qt::CaseInsensitive) ? written.chopped(suffix.size()) : written;
+}
+
+void CompilePicture(const SourceQuestion& source, const QString& label, const QString& picturesDir,
+                    Question& question, QStringList& errors)
+{
+    const QString name = StoredPictureName(source.m_strPicture.trimmed());
+    if (name.isEmpty() || source.Reported(SourceQuestion::kPicture)) {
         return;
     }
-    if (!PictureFile::IsPlainName(name)) {
-        errors << QStringLiteral(
-                      "%1: the picture name \"%2\" must be a plain file name, without \"/\", \"\\\" "
-                      "or \"..\"")
+    if (name.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) {
+        errors << QStringLiteral("%1: obrázek „%2“ je PNG; program ukazuje jen GIF: převeďte ho do GIF "
+                                 "a uveďte jeho název bez přípony")
                       .arg(label, name);
         return;
     }
-    std::optional<std::string> bytes = Encode(name, QStringLiteral("the picture name"), label, errors);
+    std::optional<std::string> bytes = Encode(name, QStringLiteral("název obrázku"), label, errors);
     if (!bytes) {
         return;
     }
+    if (!PictureName::PathInFolder(*bytes)) {
+        errors << QStringLiteral("%1: název obrázku „%2“ musí určovat soubor ve složce obrázků nebo v její "
+                                 "podsložce: bez částí „..“ a „.“, bez „:“ a bez „/“ či „\\“ na začátku, "
+                                 "na konci nebo dvakrát za sebou")
+                      .arg(label, name);
+        return;
+    }
     if (!picturesDir.isEmpty()) {
-        const QString problem = PictureFile::Problem(picturesDir, name);
+        const QString problem = PictureFile::Problem(picturesDir, *bytes);
         if (!problem.isEmpty()) {
-            errors << QStringLiteral("%1: picture \"%2\": %3").arg(label, name, problem);
+            errors << QStringLiteral("%1: obrázek „%2“: %3").arg(label, name, problem);
             return;
         }
     }
+    question.m_nPicture = 1;
     question.m_strPicture = std::move(*bytes);
 }
 
 } // namespace
 
-std::optional<std::vector<BankQuestion>> BankCompiler::Compile(const std::vector<SourceQuestion>& source,
-                                                               const QString& picturesDir,
-                                                               QStringList& errors)
+std::optional<QuestionBank> BankCompiler::Compile(const std::vector<SourceQuestion>& source,
+                                                  const QString& picturesDir, QStringList& errors)
 {
-    const qsizetype errorsBefore = errors.size();
     if (source.empty()) {
-        errors << QStringLiteral("the source holds no questions");
-    } else if (source.size() > static_cast<std::size_t>(kMaxQuestions)) {
-        errors << QStringLiteral("the source holds %1 questions; at most %2 fit")
+        errors << QStringLiteral("zdroj neobsahuje žádnou otázku");
+    } else if (source.size() > static_cast<std::size_t>(QuestionSchema::kMaxUsableQuestions)) {
+        errors << QStringLiteral("zdroj obsahuje %1 otázek; vejde se nejvýš %2")
                       .arg(source.size())
-                      .arg(kMaxQuestions);
+                      .arg(QuestionSchema::kMaxUsableQuestions);
     }
-    std::vector<BankQuestion> questions(source.size());
-    for (std::size_t i = 0; i < source.size(); ++i) {
-        const QString label = source[i].Label();
-        CompileTexts(source[i], label, questions[i], errors);
-        CompileAnswer(source[i], label, questions[i], errors);
-        CompilePicture(source[i], label, picturesDir, questions[i], errors);
+    QuestionBank bank;
+    bank.SetSize(static_cast<int>(source.size()));
+    for (int i = 0; i < bank.GetSize(); ++i) {
+        const SourceQuestion& question = source[static_cast<std::size_t>(i)];
+        const QString label = question.Label();
+        CompileTexts(question, label, bank[i], errors);
+        CompileAnswer(question, label, bank[i], errors);
+        CompilePicture(question, label, picturesDir, bank[i], errors);
     }
-    if (errors.size() > errorsBefore) {
+    if (!errors.isEmpty()) {
         return std::nullopt;
     }
-    return questions;
+    return bank;
 }
 
 int BankCompiler::AnswerIndex(const QString& letter)

@@ -11,15 +11,15 @@ QString Reason(TreeLoadStatus status)
     case TreeLoadStatus::Loaded:
         break;
     case TreeLoadStatus::NotGzip:
-        return QStringLiteral("not a gzip file");
+        return QStringLiteral("není to soubor gzip");
     case TreeLoadStatus::WrongMagic:
-        return QStringLiteral("wrong magic, not a tree file");
+        return QStringLiteral("chybný podpis, není to soubor stromu");
     case TreeLoadStatus::DataEndsEarly:
-        return QStringLiteral("data ends early");
+        return QStringLiteral("data končí předčasně");
     case TreeLoadStatus::ChecksumMismatch:
-        return QStringLiteral("checksum mismatch");
+        return QStringLiteral("nesouhlasí kontrolní součet");
     case TreeLoadStatus::MalformedPayload:
-        return QStringLiteral("malformed payload");
+        return QStringLiteral("poškozený obsah");
     }
     return {};
 }
@@ -31,11 +31,11 @@ bool BankFile::Load(const QString& path, TreeNode& root, QString& error)
     try {
         const TreeLoadStatus status = root.LoadFileWithStatus(path.toStdString());
         if (status != TreeLoadStatus::Loaded) {
-            error = QStringLiteral("%1: cannot read: %2").arg(path, Reason(status));
+            error = QStringLiteral("%1: nejde přečíst: %2").arg(path, Reason(status));
             return false;
         }
     } catch (const CFileException& exception) {
-        error = QStringLiteral("cannot open %1").arg(QString::fromStdString(exception.what()));
+        error = QStringLiteral("nejde otevřít %1").arg(QString::fromStdString(exception.what()));
         return false;
     }
     return true;

@@ -4,8 +4,8 @@
 
 class TreeNode;
 
-// Reads a question database for the commands that inspect one, and says in plain words why a file
-// could not be read.
+// Reads a question database for the commands that inspect one, and says in plain Czech words why
+// a file could not be read.
 class BankFile
 {
 public:

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-// navik-bank build SOURCE -o FILE.dat [--pictures DIR]: compiles a JSON or CSV source into a
+// navik-bank build SOURCE -o FILE.dat [--pictures DIR] [--force]: compiles a JSON or CSV source into a
 // question database. It writes the database only when the whole source is right.
 class BuildCommand
 {

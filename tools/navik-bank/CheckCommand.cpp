@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <iostream>
 
+#include "model/QuestionSchema.h"
 #include "storage/TreeNode.h"
 #include "tools/navik-bank/BankChecker.h"
 #include "tools/navik-bank/BankFile.h"
@@ -11,17 +12,17 @@
 
 namespace {
 
-constexpr const char* kUsage = "usage: navik-bank check FILE.dat [--pictures DIR]\n";
+constexpr const char* kUsage = "použití: navik-bank check SOUBOR.dat [--pictures SLOŽKA]\n";
 constexpr const char* kHelp =
-    "Reads a question database as the program does and reports, one line each, what the\n"
-    "program would stumble over: a file it cannot read, a \"count\" that is missing or does not\n"
-    "match the questions, missing or empty texts, answer indices outside 0..2, picture names\n"
-    "it cannot use, more than 1000 questions.\n"
+    "Přečte databázi otázek tak jako program a po řádcích vypíše, nad čím by program\n"
+    "zaváhal: soubor, který nejde přečíst, „count“, který chybí nebo nesedí s otázkami,\n"
+    "chybějící nebo prázdné texty, index správné odpovědi mimo 0..2, nepoužitelné názvy\n"
+    "obrázků, víc než 1000 otázek.\n"
     "\n"
-    "  --pictures DIR  also check that DIR/NAME.gif exists and is a GIF for every picture\n"
+    "  --pictures SLOŽKA zkontroluje i to, že SLOŽKA/NÁZEV.gif pro každý obrázek existuje a je GIF\n"
     "\n"
-    "Exit status: 0 and \"OK: N questions\" when nothing is found, 1 when something is,\n"
-    "2 wrong arguments.\n";
+    "Návratový kód: 0 a „V pořádku, otázek: N“, když nic nenajde, 1, když něco najde,\n"
+    "2 chybné argumenty.\n";
 
 int Usage(std::ostream& err, const std::string& problem)
 {
@@ -38,13 +39,13 @@ int CheckCommand::Run(const std::vector<std::string>& arguments, std::ostream& o
         out << kUsage << '\n' << kHelp;
         return 0;
     }
-    if (const std::string problem = args.OneOperandProblem("FILE"); !problem.empty()) {
+    if (const std::string problem = args.OneOperandProblem("SOUBOR"); !problem.empty()) {
         return Usage(err, problem);
     }
     const QString path = QString::fromStdString(args.Positional().front());
     const QString pictures = QString::fromStdString(args.Option("--pictures").value_or(std::string()));
     if (!pictures.isEmpty() && !QFileInfo(pictures).isDir()) {
-        err << "navik-bank check: " << pictures.toStdString() << " is not a directory\n";
+        err << "navik-bank check: " << pictures.toStdString() << " není složka\n";
         return 1;
     }
     TreeNode root;
@@ -61,8 +62,8 @@ int CheckCommand::Run(const std::vector<std::string>& arguments, std::ostream& o
         return 1;
     }
     std::int32_t count = 0;
-    root.GetInt("count", count, 0);
-    out << "OK: " << count << (count == 1 ? " question\n" : " questions\n");
+    root.GetInt(QuestionSchema::kCount, count, 0);
+    out << "V pořádku, otázek: " << count << '\n';
     return 0;
 }
 

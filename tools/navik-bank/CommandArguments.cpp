@@ -3,7 +3,8 @@
 #include <algorithm>
 
 CommandArguments::CommandArguments(const std::vector<std::string>& arguments,
-                                   const std::vector<std::string>& valueOptions)
+                                   const std::vector<std::string>& valueOptions,
+                                   const std::vector<std::string>& flags)
 {
     const auto known = [&](const std::string& name) {
         return std::find(valueOptions.begin(), valueOptions.end(), name) != valueOptions.end();
@@ -15,13 +16,15 @@ CommandArguments::CommandArguments(const std::vector<std::string>& arguments,
             m_bHelp = true;
         } else if (argument.size() < 2 || argument[0] != '-') {
             m_positional.push_back(argument);
+        } else if (std::find(flags.begin(), flags.end(), argument) != flags.end()) {
+            m_flags.insert(argument);
         } else if (argument.starts_with("--") && equals != std::string::npos &&
                    known(argument.substr(0, equals))) {
             Accept(argument.substr(0, equals), argument.substr(equals + 1));
         } else if (!known(argument)) {
-            m_strError = "unknown option " + argument;
+            m_strError = "neznámý přepínač " + argument;
         } else if (i + 1 == arguments.size()) {
-            m_strError = argument + " needs a value";
+            m_strError = argument + " potřebuje hodnotu";
         } else {
             Accept(argument, arguments[++i]);
         }
@@ -33,7 +36,7 @@ std::string CommandArguments::OneOperandProblem(const std::string& what) const
     if (!m_strError.empty())
         return m_strError;
     if (m_positional.size() != 1)
-        return (m_positional.empty() ? "no " : "more than one ") + what + " given";
+        return (m_positional.empty() ? "chybí " : "víc než jeden ") + what;
     return {};
 }
 
@@ -46,8 +49,8 @@ std::optional<std::string> CommandArguments::Option(const std::string& name) con
 void CommandArguments::Accept(const std::string& name, const std::string& value)
 {
     if (value.empty()) {
-        m_strError = name + " needs a value";
+        m_strError = name + " potřebuje hodnotu";
     } else if (!m_options.emplace(name, value).second) {
-        m_strError = name + " is given more than once";
+        m_strError = name + " je zadán víckrát";
     }
 }

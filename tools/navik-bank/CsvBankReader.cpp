@@ -1,49 +1,112 @@
 #include "tools/navik-bank/CsvBankReader.h"
 
-#include <QStringDecoder>
 #include <algorithm>
+#include <array>
 
 #include "tools/navik-bank/CsvParser.h"
 
 namespace {
 
-const QStringList kColumns = {"otazka", "a", "b", "c", "spravna", "obrazek"};
-constexpr qsizetype kRequiredColumns = 5; // the picture column is optional
-
-// Spreadsheets pad rows with empty cells beyond the table; those cells are not columns.
-void DropEmptyTail(QStringList& fields, qsizetype columns)
+enum Column
 {
-    while (fields.size() > columns && fields.back().trimmed().isEmpty()) {
-        fields.removeLast();
-    }
+    kQuestion,
+    kAnswerA,
+    kAnswerB,
+    kAnswerC,
+    kCorrect,
+    kPicture,
+    kColumnCount
+};
+const std::array<QString, kColumnCount> kColumnNames = {"otazka", "a", "b", "c", "spravna", "obrazek"};
+constexpr int kRequiredColumns = kPicture; // every column before the picture
+
+QString ExpectedHeader()
+{
+    return QStringLiteral("otazka, a, b, c, spravna a případně obrazek, oddělené čárkami nebo středníky");
 }
 
-bool IsHeader(QStringList names)
+// A header cell as a column name: no blanks around it, lower case, accents dropped.
+QString Normal(const QString& name)
 {
-    for (QString& name : names) {
-        name = name.trimmed().toLower();
+    QString normal;
+    for (const QChar c : name.trimmed().toLower().normalized(QString::NormalizationForm_D)) {
+        if (c.category() != QChar::Mark_NonSpacing) {
+            normal += c;
+        }
     }
-    DropEmptyTail(names, kRequiredColumns);
-    return names.size() >= kRequiredColumns && names.size() <= kColumns.size() &&
-           names == kColumns.first(names.size());
+    return normal;
 }
 
-// The header's own separator: the candidate that splits the first line into the column names.
-std::optional<QChar> DetectDelimiter(QStringView text)
+int ColumnOf(const QString& name)
+{
+    const auto found = std::find(kColumnNames.begin(), kColumnNames.end(), Normal(name));
+    return found == kColumnNames.end() ? -1 : static_cast<int>(found - kColumnNames.begin());
+}
+
+// The header's own separator: the candidate under which its first line names more columns.
+QChar DetectDelimiter(QStringView text)
 {
     const auto lineEnd =
         std::find_if(text.begin(), text.end(), [](QChar c) { return c == u'\r' || c == u'\n'; });
     const QStringView firstLine = text.first(lineEnd - text.begin());
+    QChar best = u',';
+    int bestCount = -1;
     for (const QChar candidate : {u',', u';'}) {
-        QStringList names;
+        int count = 0;
         for (const QStringView name : firstLine.split(candidate)) {
-            names << name.trimmed().toString().remove(u'"');
+            count += ColumnOf(name.toString().remove(u'"')) >= 0 ? 1 : 0;
         }
-        if (IsHeader(names)) {
-            return candidate;
+        if (count > bestCount) {
+            best = candidate;
+            bestCount = count;
         }
     }
-    return std::nullopt;
+    return best;
+}
+
+// Spreadsheets pad rows with empty cells beyond the table; those cells are not fields.
+void DropEmptyTail(QStringList& fields, qsizetype width = 0)
+{
+    while (fields.size() > width && fields.back().trimmed().isEmpty()) {
+        fields.removeLast();
+    }
+}
+
+// The field of each column in the header, -1 for a column it lacks; nothing when a required
+// column is missing or a column is named twice.
+std::optional<std::array<int, kColumnCount>> ReadHeader(const QStringList& header, QStringList& errors,
+                                                        QStringList& notes)
+{
+    std::array<int, kColumnCount> fields;
+    fields.fill(-1);
+    bool ok = true;
+    for (qsizetype i = 0; i < header.size(); ++i) {
+        const int column = ColumnOf(header[i]);
+        if (column < 0) {
+            if (!header[i].trimmed().isEmpty()) {
+                notes << QStringLiteral("sloupec %1 „%2“ neznám; vynechávám ho")
+                             .arg(i + 1)
+                             .arg(header[i].trimmed());
+            }
+        } else if (fields[static_cast<std::size_t>(column)] >= 0) {
+            errors << QStringLiteral("záhlaví má sloupec „%1“ dvakrát").arg(kColumnNames[column]);
+            ok = false;
+        } else {
+            fields[static_cast<std::size_t>(column)] = static_cast<int>(i);
+        }
+    }
+    QStringList missing;
+    for (int column = 0; column < kRequiredColumns; ++column) {
+        if (fields[static_cast<std::size_t>(column)] < 0) {
+            missing << QStringLiteral("„%1“").arg(kColumnNames[column]);
+        }
+    }
+    if (!missing.isEmpty()) {
+        errors << QStringLiteral("první řádek musí být záhlaví se sloupci %1; chybí %2")
+                      .arg(ExpectedHeader(), missing.join(QStringLiteral(", ")));
+        ok = false;
+    }
+    return ok ? std::optional(fields) : std::nullopt;
 }
 
 bool IsEmptyRow(const QStringList& fields)
@@ -52,77 +115,81 @@ bool IsEmptyRow(const QStringList& fields)
                        [](const QString& field) { return field.trimmed().isEmpty(); });
 }
 
-SourceQuestion ToQuestion(const CsvParser::Record& record, int number)
+SourceQuestion ToQuestion(const CsvParser::Record& record, const std::array<int, kColumnCount>& fields,
+                          int number)
 {
+    const auto field = [&](Column column) { return record.m_fields.value(fields[column]).trimmed(); };
     SourceQuestion question;
     question.m_nNumber = number;
     question.m_nLine = record.m_nLine;
-    question.m_strText = record.m_fields.value(0).trimmed();
-    for (int i = 1; i <= 3; ++i) {
-        question.m_answers << record.m_fields.value(i).trimmed();
-    }
-    const QString correct = record.m_fields.value(4).trimmed();
+    question.m_strText = field(kQuestion);
+    question.m_answers = {field(kAnswerA), field(kAnswerB), field(kAnswerC)};
+    const QString correct = field(kCorrect);
     if (!correct.isEmpty()) {
         question.m_correct = correct;
     }
-    question.m_strPicture = record.m_fields.value(5).trimmed();
+    question.m_strPicture = fields[kPicture] < 0 ? QString() : field(kPicture);
     return question;
+}
+
+// A row too short for a column has lost cells, usually to a separator missing in the sheet; the
+// compiler would only see empty texts, so the row says which columns it lacks.
+void CheckWidth(const CsvParser::Record& record, const std::array<int, kColumnCount>& fields,
+                const QStringList& header, const QString& label, QStringList& errors,
+                SourceQuestion& question)
+{
+    const qsizetype width = record.m_fields.size();
+    if (width > header.size()) {
+        errors << QStringLiteral("%1: má %2 polí, záhlaví jen %3").arg(label).arg(width).arg(header.size());
+        question.m_nReported = SourceQuestion::kAllParts;
+        return;
+    }
+    for (int column = 0; column < kRequiredColumns; ++column) {
+        if (fields[static_cast<std::size_t>(column)] >= width) {
+            errors << QStringLiteral("%1: chybí sloupec „%2“ (polí v řádku: %3)")
+                          .arg(label, header[fields[static_cast<std::size_t>(column)]].trimmed())
+                          .arg(width);
+            question.MarkReported(column == kQuestion  ? SourceQuestion::kText
+                                  : column == kCorrect ? SourceQuestion::kCorrect
+                                                       : SourceQuestion::kAnswers);
+        }
+    }
 }
 
 } // namespace
 
-std::optional<std::vector<SourceQuestion>> CsvBankReader::Read(const QByteArray& csv, QStringList& errors)
+std::optional<std::vector<SourceQuestion>> CsvBankReader::Read(const QString& text, QStringList& errors,
+                                                               QStringList& notes)
 {
-    QStringDecoder decoder(QStringConverter::Utf8);
-    QString text = decoder.decode(csv);
-    if (decoder.hasError()) {
-        errors << QStringLiteral("the file is not valid UTF-8 (save the sheet as \"CSV UTF-8\")");
-        return std::nullopt;
-    }
-    if (text.startsWith(QChar::ByteOrderMark)) {
-        text.remove(0, 1);
-    }
-    const std::optional<QChar> delimiter = DetectDelimiter(text);
-    if (!delimiter) {
-        errors << QStringLiteral("the first row must be the header otazka,a,b,c,spravna,obrazek "
-                                 "(separated by commas or semicolons)");
-        return std::nullopt;
-    }
     QString parseError;
-    std::optional<std::vector<CsvParser::Record>> records = CsvParser::Parse(text, *delimiter, parseError);
+    const std::optional<std::vector<CsvParser::Record>> records =
+        CsvParser::Parse(text, DetectDelimiter(text), parseError);
     if (!records) {
         errors << parseError;
         return std::nullopt;
     }
-    // Detected on the raw first line; the parsed header confirms it.
-    QStringList& header = records->front().m_fields;
-    if (!IsHeader(header)) {
-        errors << QStringLiteral("the header row otazka,a,b,c,spravna,obrazek is not plain text");
+    if (records->empty()) {
+        errors << QStringLiteral("soubor je prázdný; první řádek musí být záhlaví se sloupci %1")
+                      .arg(ExpectedHeader());
         return std::nullopt;
     }
-    DropEmptyTail(header, kRequiredColumns);
-    const qsizetype columns = header.size();
+    QStringList header = records->front().m_fields;
+    DropEmptyTail(header);
+    const std::optional<std::array<int, kColumnCount>> fields = ReadHeader(header, errors, notes);
+    if (!fields) {
+        return std::nullopt;
+    }
 
     std::vector<SourceQuestion> questions;
-    bool ok = true;
     for (auto record = records->begin() + 1; record != records->end(); ++record) {
         if (IsEmptyRow(record->m_fields)) {
             continue;
         }
-        DropEmptyTail(record->m_fields, columns);
-        const SourceQuestion& question =
-            questions.emplace_back(ToQuestion(*record, static_cast<int>(questions.size() + 1)));
-        // Missing cells at the end read as empty ones; the compiler names the empty texts.
-        if (record->m_fields.size() > columns) {
-            errors << QStringLiteral("%1: has %2 columns, the header has %3")
-                          .arg(question.Label())
-                          .arg(record->m_fields.size())
-                          .arg(columns);
-            ok = false;
-        }
-    }
-    if (!ok) {
-        return std::nullopt;
+        CsvParser::Record row = *record;
+        DropEmptyTail(row.m_fields, header.size());
+        SourceQuestion& question =
+            questions.emplace_back(ToQuestion(row, *fields, static_cast<int>(questions.size() + 1)));
+        CheckWidth(row, *fields, header, question.Label(), errors, question);
     }
     return questions;
 }

@@ -53,7 +53,7 @@ bool CsvParser::ReadQuotedField(QString& field, QString& error)
     ++m_pos;
     for (;;) {
         if (AtEnd()) {
-            error = QStringLiteral("line %1: a quoted field is never closed").arg(startLine);
+            error = QStringLiteral("řádek %1: pole v uvozovkách není uzavřeno").arg(startLine);
             return false;
         }
         if (AtLineBreak()) {
@@ -72,7 +72,7 @@ bool CsvParser::ReadQuotedField(QString& field, QString& error)
         }
     }
     if (!AtEnd() && !AtLineBreak() && m_text[m_pos] != m_delimiter) {
-        error = QStringLiteral("line %1: unexpected text after a closing quote").arg(m_nLine);
+        error = QStringLiteral("řádek %1: za uzavírací uvozovkou pokračuje text").arg(m_nLine);
         return false;
     }
     return true;

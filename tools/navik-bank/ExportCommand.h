@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-// navik-bank export FILE.dat [-o FILE.json]: writes a question database back as its JSON source,
-// which builds into the same bytes again.
+// navik-bank export FILE.dat [-o FILE.json|FILE.csv] [--force]: writes a question database back as
+// its JSON source, which builds into the same bytes again, or as CSV for a spreadsheet.
 class ExportCommand
 {
 public:

@@ -1,13 +1,15 @@
 #pragma once
 
 #include <QString>
+#include <string>
 
-// A question's picture: the program opens "obr\" + name + ".gif" beside itself, so the name must
-// stay inside that folder, and the file must be a GIF.
+// A question's picture file in a picture folder given on the command line: the program opens
+// obr/NAME.gif beside itself (NAME as PictureName reads it), and the file must be a GIF.
 class PictureFile
 {
 public:
-    static bool IsPlainName(const QString& name);
-    // Empty when directory/name.gif is a GIF file; otherwise what is wrong with it.
-    static QString Problem(const QString& directory, const QString& name);
+    // Empty when the picture of the stored name (Windows-1250 bytes that PictureName accepts) is a
+    // GIF file in directory; otherwise what is wrong with it, in Czech, with a hint to convert a
+    // PNG found in its place.
+    static QString Problem(const QString& directory, const std::string& storedName);
 };

@@ -18,11 +18,16 @@ QString FirstWords(const QString& text)
 
 QString SourceQuestion::Label() const
 {
-    QString label = QStringLiteral("question %1").arg(m_nNumber);
+    QString label = QStringLiteral("otázka %1").arg(m_nNumber);
     if (m_nLine > 0) {
-        label += QStringLiteral(" (line %1)").arg(m_nLine);
+        label += QStringLiteral(" (řádek %1)").arg(m_nLine);
     }
     const QString start = FirstWords(m_strText);
-    label += start.isEmpty() ? QStringLiteral(" (no text)") : QStringLiteral(" \"%1\"").arg(start);
+    label += start.isEmpty() ? QStringLiteral(" (bez textu)") : QStringLiteral(" „%1“").arg(start);
     return label;
+}
+
+QString SourceQuestion::TextName(int i)
+{
+    return i == 0 ? QStringLiteral("text otázky") : QStringLiteral("odpověď %1").arg(QChar(u'a' + i - 1));
 }

@@ -1,43 +1,25 @@
 #include "tools/navik-bank/TreeBankReader.h"
 
-#include "storage/TreeNode.h"
+#include "model/QuestionBank.h"
 #include "tools/navik-bank/Windows1250Encoder.h"
-
-namespace {
-
-QString Text(const TreeNode& node, const std::string& name, std::int32_t index)
-{
-    std::string bytes;
-    node.GetText(name, bytes, index);
-    return Windows1250Encoder::Decode(bytes);
-}
-
-} // namespace
 
 std::vector<SourceQuestion> TreeBankReader::Read(const TreeNode& root)
 {
-    std::int32_t count = 0;
-    root.GetInt("count", count, 0);
-    std::vector<SourceQuestion> questions;
-    for (std::int32_t i = 0; i < count; ++i) {
-        const TreeNode* node = root.FindChild("otazka", i);
-        if (!node) {
-            continue;
-        }
-        SourceQuestion& question = questions.emplace_back();
+    QuestionBank bank;
+    bank.LoadFromNode(root);
+    std::vector<SourceQuestion> questions(static_cast<std::size_t>(bank.GetSize()));
+    for (int i = 0; i < bank.GetSize(); ++i) {
+        const Question& stored = bank[i];
+        SourceQuestion& question = questions[static_cast<std::size_t>(i)];
         question.m_nNumber = i + 1;
-        question.m_strText = Text(*node, "text", 0);
-        for (std::int32_t answer = 1; answer <= 3; ++answer) {
-            question.m_answers << Text(*node, "text", answer);
+        question.m_strText = Windows1250Encoder::Decode(stored.m_strText[0]);
+        for (std::size_t answer = 1; answer < stored.m_strText.size(); ++answer) {
+            question.m_answers << Windows1250Encoder::Decode(stored.m_strText[answer]);
         }
-        std::int32_t answer = -1;
-        if (node->GetInt("odpoved", answer, 0) && answer >= 0 && answer <= 2) {
-            question.m_correct = QString(QChar(u'a' + answer));
+        if (stored.m_nAnswer >= 0 && stored.m_nAnswer <= 2) {
+            question.m_correct = QString(QChar(u'a' + stored.m_nAnswer));
         }
-        std::int32_t hasPicture = 0;
-        if (node->GetInt("isobr", hasPicture, 0) && hasPicture != 0) {
-            question.m_strPicture = Text(*node, "obrname", 0);
-        }
+        question.m_strPicture = Windows1250Encoder::Decode(stored.m_strPicture);
     }
     return questions;
 }

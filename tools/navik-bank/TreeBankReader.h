@@ -6,8 +6,8 @@
 
 class TreeNode;
 
-// Reads the questions back out of a database tree into their source form, Unicode texts and the
-// correct letter, for a bank that BankChecker has passed.
+// Reads the questions back out of a database tree, as the program loads them, into their source
+// form: Unicode texts and the correct letter. Meant for a bank that BankChecker has passed.
 class TreeBankReader
 {
 public:

@@ -1,12 +1,12 @@
-#include "TreeJsonWriter.h"
+#include "tools/navik-bank/TreeJsonWriter.h"
 
 #include <cstdint>
 #include <cstdio>
 #include <span>
 
-#include "Windows1250.h"
 #include "storage/TreeFormat.h"
 #include "storage/TreeNode.h"
+#include "tools/navik-bank/Windows1250.h"
 
 namespace {
 

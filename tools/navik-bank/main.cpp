@@ -11,22 +11,22 @@
 namespace {
 
 const Command kCommands[] = {
-    {"dump", "FILE", "print a tree file as JSON", RunDump},
-    {"build", "SOURCE -o FILE.dat [--pictures DIR]", "compile a JSON or CSV question source into a database",
-     RunBuild},
-    {"check", "FILE.dat [--pictures DIR]", "report what the trainer would stumble over in a database",
-     RunCheck},
-    {"export", "FILE.dat [-o FILE.json]", "write a database back as its JSON source", RunExport},
+    {"dump", "SOUBOR", "vypíše soubor stromu jako JSON", RunDump},
+    {"build", "ZDROJ -o SOUBOR.dat [--pictures SLOŽKA] [--force]",
+     "přeloží zdroj otázek v JSON nebo CSV do databáze", RunBuild},
+    {"check", "SOUBOR.dat [--pictures SLOŽKA]", "vypíše, nad čím by program v databázi zaváhal", RunCheck},
+    {"export", "SOUBOR.dat [-o SOUBOR.json|SOUBOR.csv] [--force]", "zapíše databázi zpět jako zdroj",
+     RunExport},
 };
 
 // Asked for, the usage goes to standard output and is no error.
 int Usage(std::FILE* stream = stderr)
 {
-    std::fprintf(stream, "usage: navik-bank COMMAND ARGUMENTS\n");
+    std::fprintf(stream, "použití: navik-bank PŘÍKAZ ARGUMENTY\n");
     for (const Command& command : kCommands) {
         std::fprintf(stream, "  %s %s\n      %s\n", command.name, command.arguments, command.summary);
     }
-    std::fprintf(stream, "navik-bank COMMAND --help tells more about build, check and export.\n");
+    std::fprintf(stream, "navik-bank PŘÍKAZ --help řekne víc o build, check a export.\n");
     return stream == stderr ? 2 : 0;
 }
 
@@ -45,6 +45,6 @@ int main(int argc, char** argv)
             return command.run(std::vector<std::string>(argv + 2, argv + argc));
         }
     }
-    std::fprintf(stderr, "navik-bank: unknown command '%s'\n", argv[1]);
+    std::fprintf(stderr, "navik-bank: neznámý příkaz „%s“\n", argv[1]);
     return Usage();
 }
