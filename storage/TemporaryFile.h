@@ -5,7 +5,8 @@
 // An empty, freshly created file beside a save's target, which Commit puts in the target's place
 // and which is removed again otherwise. It is created exclusively, so it never clobbers a
 // stranger's file, and carries the mark of a running save while it lives, so that the clean-up
-// of another save takes only the temporaries that killed saves left behind.
+// of another save takes only the temporaries that killed saves left behind. How a running save
+// is marked is the system's part: a lock on POSIX, the open handle itself on Windows.
 class TemporaryFile
 {
 public:
@@ -30,5 +31,11 @@ private:
 
     std::string m_target;
     std::string m_path;
+#ifdef _WIN32
+    // The replace names the target by this full path, never relative to the current directory.
+    std::wstring m_fullTarget;
+    void* m_hFile = nullptr;
+#else
     int m_fd = -1;
+#endif
 };
