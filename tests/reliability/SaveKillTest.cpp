@@ -3,18 +3,14 @@
 // moments. After every kill the settings file must load as one of the two records, never as
 // defaults or garbage, and temporary files of killed saves must not pile up beside it.
 
-#include "KillableChild.h"
 #include "SaveLoop.h"
+#include "SavingChild.h"
 #include "SettingsRecords.h"
 
 #include "TempDir.h"
 #include "storage/TreeNode.h"
 
 #include <gtest/gtest.h>
-
-#ifndef _WIN32
-#include <unistd.h>
-#endif
 
 #include <algorithm>
 #include <chrono>
@@ -45,7 +41,7 @@ TEST(SaveKill, EveryKilledSaveLeavesTheOldOrTheNewRecord)
     SCOPED_TRACE("seed " + std::to_string(seed) + "; rerun with NAVIK_KILL_SEED=" + std::to_string(seed));
     std::mt19937 random(seed);
     TempDir dir;
-    const std::string path = dir.File("navik.cfg");
+    const std::string path = dir.File(kSaveLoopFile);
     const Settings records[2] = {DistinctRecord(kSaveLoopSeeds[0]), DistinctRecord(kSaveLoopSeeds[1])};
 
     // Kill delays span a little more than one save, so kills land in every part of it.
@@ -62,13 +58,7 @@ TEST(SaveKill, EveryKilledSaveLeavesTheOldOrTheNewRecord)
     std::size_t mostStray = 0;
     for (int round = 0; round < kKills; ++round) {
         const std::vector<std::string> before = dir.Entries();
-#ifdef _WIN32
-        KillableChild child(NAVIK_SAVE_LOOP_PROGRAM, dir.Path());
-#else
-        KillableChild child([&](int progress) {
-            SaveInTurnForever(path, [progress] { return write(progress, "s", 1) == 1; });
-        });
-#endif
+        SavingChild child(dir.Path());
         // Let it finish up to two saves, then kill it somewhere in the next one.
         for (int saves = int(random() % 3); saves > 0; --saves)
             ASSERT_TRUE(child.AwaitProgress()) << "the saving child ended by itself";

@@ -1,5 +1,5 @@
-// The saving child of the crash test on Windows, which cannot fork: it saves to navik.cfg in the
-// folder it is started in, and each byte on its standard output is one finished save.
+// The saving child of the reliability tests on Windows, which cannot fork: it saves in the folder
+// it is started in, and each byte on its standard output is one finished save.
 
 #include "SaveLoop.h"
 
@@ -7,5 +7,6 @@
 
 int main()
 {
-    SaveInTurnForever("navik.cfg", [] { return std::fputc('s', stdout) != EOF && std::fflush(stdout) == 0; });
+    SaveInTurnForever(kSaveLoopFile,
+                      [] { return std::fputc('s', stdout) != EOF && std::fflush(stdout) == 0; });
 }

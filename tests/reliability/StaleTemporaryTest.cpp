@@ -2,6 +2,7 @@
 // nothing else: not the temporary of a save still running, not other files.
 
 #include "RunningSaveMark.h"
+#include "SavingChild.h"
 #include "SettingsRecords.h"
 
 #include "TempDir.h"
@@ -12,6 +13,8 @@
 #include <algorithm>
 
 namespace {
+
+constexpr int kSavesAtOnce = 20;
 
 void Touch(const std::string& path)
 {
@@ -51,6 +54,21 @@ TEST(StaleTemporary, ASaveLeavesTheTemporaryOfASaveStillRunning)
     SaveRecord(DistinctRecord(2), dir.File("navik.cfg"));
     EXPECT_EQ(dir.Entries(), std::vector<std::string>{"navik.cfg"});
     EXPECT_TRUE(SamePersisted(LoadRecord(dir.File("navik.cfg")), DistinctRecord(2)));
+}
+
+TEST(StaleTemporary, SavesRunningAtOnceLeaveEachOthersTemporariesAlone)
+{
+    // Each save's clean-up meets the other's temporary; taking it would make the other save fail
+    // and its child end.
+    TempDir dir;
+    SavingChild first(dir.Path());
+    SavingChild second(dir.Path());
+    for (int save = 0; save < kSavesAtOnce; ++save) {
+        ASSERT_TRUE(first.AwaitProgress()) << "the first child's save " << save << " failed";
+        ASSERT_TRUE(second.AwaitProgress()) << "the second child's save " << save << " failed";
+    }
+    EXPECT_TRUE(first.Kill());
+    EXPECT_TRUE(second.Kill());
 }
 
 } // namespace
