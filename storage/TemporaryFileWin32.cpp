@@ -83,7 +83,7 @@ TemporaryFile::TemporaryFile(const std::string& target) : m_target(target), m_fu
         const std::string suffix = Suffix(static_cast<unsigned>(entropy()));
         const std::wstring candidate = m_fullTarget + std::wstring(suffix.begin(), suffix.end());
         // Without FILE_SHARE_DELETE: while this handle is open, no clean-up can take the file.
-        // The delete right is for the rename through this same handle.
+        // The delete right is for the rename, or the removal, through this same handle.
         const HANDLE handle =
             ::CreateFileW(candidate.c_str(), GENERIC_WRITE | DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                           nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -106,7 +106,7 @@ TemporaryFile::~TemporaryFile()
     if (!m_hFile) {
         return;
     }
-    // Not renamed: deleted through the handle, which holds the right that its name refuses others.
+    // Not renamed: deleted through its own handle, which has the delete right it shares with no one.
     if (!m_path.empty()) {
         FILE_DISPOSITION_INFO dispose{TRUE};
         ::SetFileInformationByHandle(m_hFile, FileDispositionInfo, &dispose, sizeof dispose);

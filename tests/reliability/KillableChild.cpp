@@ -14,8 +14,12 @@ KillableChild::KillableChild(const std::function<void(int progress)>& work)
     if (pipe(progress) != 0)
         throw std::runtime_error(std::string("pipe: ") + std::strerror(errno));
     m_pid = fork();
-    if (m_pid < 0)
-        throw std::runtime_error(std::string("fork: ") + std::strerror(errno));
+    if (m_pid < 0) {
+        const std::string failure = std::string("fork: ") + std::strerror(errno);
+        close(progress[0]);
+        close(progress[1]);
+        throw std::runtime_error(failure);
+    }
     if (m_pid == 0) {
         close(progress[0]);
         work(progress[1]);

@@ -11,10 +11,10 @@ namespace {
 // The exit code the kill gives; the child's own ends have others.
 constexpr UINT kKilled = 0xDEAD;
 
-[[noreturn]] void ThrowLastError(const char* what)
+[[noreturn]] void ThrowError(const char* what, DWORD error)
 {
     throw std::runtime_error(std::string(what) + ": " +
-                             std::system_category().message(static_cast<int>(GetLastError())));
+                             std::system_category().message(static_cast<int>(error)));
 }
 
 std::filesystem::path ThisProgram()
@@ -23,7 +23,7 @@ std::filesystem::path ThisProgram()
     for (;;) {
         const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
         if (length == 0)
-            ThrowLastError("GetModuleFileNameW");
+            ThrowError("GetModuleFileNameW", GetLastError());
         if (length < path.size())
             return path.substr(0, length);
         path.resize(path.size() * 2);
@@ -34,29 +34,31 @@ std::filesystem::path ThisProgram()
 
 KillableChild::KillableChild(const std::string& program, const std::string& folder)
 {
+    const std::filesystem::path executable = ThisProgram().parent_path() / program;
+    std::wstring commandLine = L"\"" + executable.wstring() + L"\"";
     // Only the write end goes to the child, so that reading sees the end when the child dies.
     SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
     HANDLE readEnd = nullptr;
     HANDLE writeEnd = nullptr;
-    if (!CreatePipe(&readEnd, &writeEnd, &inherited, 0) ||
-        !SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0))
-        ThrowLastError("CreatePipe");
-    m_progress = readEnd;
-
-    const std::filesystem::path executable = ThisProgram().parent_path() / program;
-    std::wstring commandLine = L"\"" + executable.wstring() + L"\"";
+    if (!CreatePipe(&readEnd, &writeEnd, &inherited, 0))
+        ThrowError("CreatePipe", GetLastError());
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdOutput = writeEnd;
     PROCESS_INFORMATION started{};
-    const BOOL ok = CreateProcessW(executable.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
+    const BOOL ok = SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0) &&
+                    CreateProcessW(executable.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
                                    std::filesystem::path(folder).c_str(), &startup, &started);
+    const DWORD error = GetLastError();
     CloseHandle(writeEnd);
-    if (!ok)
-        ThrowLastError("CreateProcessW");
+    if (!ok) {
+        CloseHandle(readEnd);
+        ThrowError("CreateProcessW", error);
+    }
     CloseHandle(started.hThread);
     m_process = started.hProcess;
+    m_progress = readEnd;
 }
 
 KillableChild::~KillableChild()
