@@ -29,6 +29,11 @@ function(navik_ansi_literals target)
     endif()
 endfunction()
 
+if(CMAKE_CROSSCOMPILING_EMULATOR)
+    # Cross-built test programs run under Wine, in a prefix of the build folder's own.
+    set(NAVIK_WINE_ENVIRONMENT "WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix;WINEDEBUG=-all")
+endif()
+
 # A GoogleTest executable registered with CTest under a label.
 function(navik_test name label)
     add_executable(${name} ${ARGN})
@@ -50,5 +55,9 @@ function(navik_test name label)
     set_tests_properties(${name} PROPERTIES LABELS ${label} TIMEOUT 300)
     if(label STREQUAL "gui")
         set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+    endif()
+    if(CMAKE_CROSSCOMPILING_EMULATOR)
+        # Wine's services are up before the first test starts (tests/CMakeLists.txt).
+        set_tests_properties(${name} PROPERTIES ENVIRONMENT "${NAVIK_WINE_ENVIRONMENT}" FIXTURES_REQUIRED wine)
     endif()
 endfunction()

@@ -44,12 +44,21 @@ public:
     // Pushes written data to the disk itself, not just to the operating system's cache.
     void Flush();
 
-    bool IsOpen() const { return m_hFile >= 0; }
+    bool IsOpen() const { return m_hFile != hFileNull; }
     const std::string& GetFilePath() const { return m_strFileName; }
 
 private:
+#ifdef _WIN32
+    // The system's HANDLE, as void* so that including this header does not bring in <windows.h>.
+    using Handle = void*;
+    static constexpr Handle hFileNull = nullptr;
+#else
+    using Handle = int;
+    static constexpr Handle hFileNull = -1;
+#endif
+
     [[noreturn]] void ThrowOsError(int osError) const;
 
-    int m_hFile = -1;
+    Handle m_hFile = hFileNull;
     std::string m_strFileName;
 };

@@ -30,7 +30,7 @@ public:
 
     explicit CFileException(int cause = none, long osError = -1, std::string fileName = {});
 
-    // The portable cause for an errno value.
+    // The portable cause for an error code of the system: errno on POSIX, GetLastError() on Windows.
     static int OsErrorToException(long osError);
 
     const char* what() const noexcept override;
@@ -40,6 +40,9 @@ public:
     std::string m_strFileName;
 
 private:
+    // The system's own words for an error code, as one line without a full stop.
+    static std::string SystemMessage(long osError);
+
     mutable std::string m_what;
 };
 

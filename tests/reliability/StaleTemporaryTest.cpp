@@ -1,6 +1,8 @@
 // A save removes the temporary files that killed saves of the same file left behind, and
 // nothing else: not the temporary of a save still running, not other files.
 
+#include "RunningSaveMark.h"
+#include "SavingChild.h"
 #include "SettingsRecords.h"
 
 #include "TempDir.h"
@@ -8,14 +10,11 @@
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <algorithm>
 
 namespace {
+
+constexpr int kSavesAtOnce = 20;
 
 void Touch(const std::string& path)
 {
@@ -46,34 +45,30 @@ TEST(StaleTemporary, ASaveLeavesTheTemporaryOfASaveStillRunning)
     TempDir dir;
     const std::string running = dir.File("navik.cfg.tmp0badf00d");
     Touch(running);
-    // Another process holds the lock, as a save that is writing its temporary does.
-    int ready[2];
-    int release[2];
-    ASSERT_EQ(pipe(ready), 0);
-    ASSERT_EQ(pipe(release), 0);
-    const pid_t holder = fork();
-    ASSERT_GE(holder, 0);
-    if (holder == 0) {
-        const int fd = open(running.c_str(), O_RDONLY);
-        char byte = flock(fd, LOCK_EX) == 0 ? 'l' : 'x';
-        if (write(ready[1], &byte, 1) != 1 || read(release[0], &byte, 1) != 1)
-            _exit(1);
-        _exit(0);
+    {
+        const RunningSaveMark mark(running);
+        ASSERT_TRUE(mark.Held());
+        SaveRecord(DistinctRecord(1), dir.File("navik.cfg"));
+        EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"navik.cfg", "navik.cfg.tmp0badf00d"}));
     }
-    char locked = 0;
-    ASSERT_EQ(read(ready[0], &locked, 1), 1);
-    ASSERT_EQ(locked, 'l');
-
-    SaveRecord(DistinctRecord(1), dir.File("navik.cfg"));
-    EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"navik.cfg", "navik.cfg.tmp0badf00d"}));
-
-    ASSERT_EQ(write(release[1], "r", 1), 1);
-    waitpid(holder, nullptr, 0);
-    for (int fd : {ready[0], ready[1], release[0], release[1]})
-        close(fd);
     SaveRecord(DistinctRecord(2), dir.File("navik.cfg"));
     EXPECT_EQ(dir.Entries(), std::vector<std::string>{"navik.cfg"});
     EXPECT_TRUE(SamePersisted(LoadRecord(dir.File("navik.cfg")), DistinctRecord(2)));
+}
+
+TEST(StaleTemporary, SavesRunningAtOnceLeaveEachOthersTemporariesAlone)
+{
+    // Each save's clean-up meets the other's temporary; taking it would make the other save fail
+    // and its child end.
+    TempDir dir;
+    SavingChild first(dir.Path());
+    SavingChild second(dir.Path());
+    for (int save = 0; save < kSavesAtOnce; ++save) {
+        ASSERT_TRUE(first.AwaitProgress()) << "the first child's save " << save << " failed";
+        ASSERT_TRUE(second.AwaitProgress()) << "the second child's save " << save << " failed";
+    }
+    EXPECT_TRUE(first.Kill());
+    EXPECT_TRUE(second.Kill());
 }
 
 } // namespace

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <zlib.h>
 
+#include "MissingPathErrors.h"
 #include "TempDir.h"
 #include "TreeBytes.h"
 #include "storage/CFileException.h"
@@ -155,8 +155,8 @@ TEST(CompressedFile, AnUnopenablePathRaisesTheFileError)
         CompressedFile file(dir.File("no/such/file"), CFile::modeRead);
         FAIL() << "no error raised";
     } catch (const CFileException& error) {
-        EXPECT_EQ(error.m_cause, CFileException::fileNotFound);
-        EXPECT_EQ(error.m_lOsError, ENOENT);
+        EXPECT_EQ(error.m_cause, kMissingFolder.cause);
+        EXPECT_EQ(error.m_lOsError, kMissingFolder.osError);
         EXPECT_EQ(error.m_strFileName, dir.File("no/such/file"));
     }
 }

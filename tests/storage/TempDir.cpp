@@ -1,18 +1,29 @@
 #include "TempDir.h"
 
 #include <algorithm>
-#include <cstdlib>
+#include <cstdio>
 #include <filesystem>
+#include <random>
 #include <stdexcept>
 
 TempDir::TempDir()
 {
-    const char* base = std::getenv("TMPDIR");
-    std::string pattern = std::string(base && *base ? base : "/tmp") + "/navik-test-XXXXXX";
-    if (!mkdtemp(pattern.data())) {
-        throw std::runtime_error("mkdtemp failed");
+    // TMPDIR, or /tmp, on POSIX; TMP or TEMP on Windows.
+    const std::filesystem::path base = std::filesystem::temp_directory_path();
+    std::random_device entropy;
+    for (int attempt = 0; attempt < 100 && m_path.empty(); ++attempt) {
+        char name[32];
+        std::snprintf(name, sizeof name, "navik-test-%08x", static_cast<unsigned>(entropy()));
+        const std::filesystem::path candidate = base / name;
+        if (std::filesystem::create_directory(candidate)) {
+            std::filesystem::permissions(candidate, std::filesystem::perms::owner_all,
+                                         std::filesystem::perm_options::replace);
+            m_path = candidate.string();
+        }
     }
-    m_path = pattern;
+    if (m_path.empty()) {
+        throw std::runtime_error("no fresh folder under " + base.string());
+    }
 }
 
 TempDir::~TempDir()

@@ -4,6 +4,7 @@
 #include <vector>
 
 // A fresh directory under the system's temporary directory, removed with everything in it.
+// Paths are UTF-8 on every system, as storage takes them.
 class TempDir
 {
 public:

@@ -11,6 +11,7 @@ namespace TreeBytes {
 
 using Bytes = std::vector<std::uint8_t>;
 
+// Paths are UTF-8, as storage takes them.
 Bytes ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const Bytes& bytes);
 
