@@ -18,7 +18,7 @@
 #include "app/framework/qt/QtConversions.h"
 #include "bench/BenchText.h"
 #include "model/ModelObjects.h"
-#include "modes/QuestionDialog.h"
+#include "modes/dialogs/QuestionDialog.h"
 #include "res/resource.h"
 
 // The window reads the process-wide records, as in the program.
