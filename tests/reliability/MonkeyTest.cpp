@@ -8,8 +8,8 @@
 #include "SessionDriver.h"
 
 #include "app/framework/CDialog.h"
-#include "modes/QuestionDialog.h"
-#include "modes/WrongAnswerDialog.h"
+#include "modes/dialogs/QuestionDialog.h"
+#include "modes/dialogs/WrongAnswerDialog.h"
 #include "res/resource.h"
 #include "tests/support/GuiTest.h"
 
