@@ -2,7 +2,6 @@
 
 #include "MainDialog.h"
 #include "framework/AfxFunctions.h"
-#include "modes/UserMessage.h"
 #include "res/ProgramResources.h"
 
 // Constructed before start-up, so the resources are there when the framework sets the
@@ -16,8 +15,6 @@ BOOL App::InitInstance()
 {
     AfxEnableControlContainer();
     Enable3dControls();
-    // Test composition reports a refusal through this seam; here it is the message box.
-    SetUserMessageHandler([](const std::string& text) { AfxMessageBox(text); });
 
     // Qt's painting needs no start-up of its own, and the launcher's logo is released
     // with the launcher, which Qt allows at any time while the application object lives.

@@ -8,11 +8,12 @@
 #include "model/ModelObjects.h"
 #include "modes/ComposeTest.h"
 #include "modes/CorrectionTest.h"
-#include "modes/ExamSettingsDialog.h"
-#include "modes/LearnSettingsDialog.h"
-#include "modes/QuestionDialog.h"
+#include "modes/LearningNavigation.h"
 #include "modes/RandomIndex.h"
-#include "modes/ResultsDialog.h"
+#include "modes/dialogs/ExamSettingsDialog.h"
+#include "modes/dialogs/LearnSettingsDialog.h"
+#include "modes/dialogs/QuestionDialog.h"
+#include "modes/dialogs/ResultsDialog.h"
 #include "res/resource.h"
 #include "storage/CFile.h"
 #include "storage/CFileException.h"
@@ -101,13 +102,27 @@ BOOL MainDialog::OnInitDialog()
 
 void MainDialog::LoadQuestionBank()
 {
-    // Whatever the loading ends with, a stored test or a remembered question that the
-    // bank no longer holds must not be offered.
-    struct CheckStoredState
-    {
-        ~CheckStoredState() { theSettings.FitToBank(theQuestionBank.GetSize()); }
-    } check;
-    LoadQuestionDatabase(FilePath("Demootazky.dat"), theQuestionBank);
+    // A file that cannot be opened raises its file error here, before anything is fitted.
+    TreeNode root;
+    m_bankStatus = root.LoadFileWithStatus(FilePath("Demootazky.dat"));
+    theQuestionBank.LoadFromNode(root);
+    if (m_bankStatus == TreeLoadStatus::Loaded) {
+        // A stored test or a remembered question that the bank no longer holds must not be
+        // offered. Only a bank that was read can say so: one that is missing or damaged for
+        // a while leaves the stored state as it is, to be saved back unchanged.
+        theSettings.FitToBank(theQuestionBank.GetSize());
+    } else {
+        ReportUnreadableBank();
+    }
+}
+
+void MainDialog::ReportUnreadableBank() const
+{
+    CString format;
+    format.LoadString(IDS_BANK_NOT_READABLE);
+    CString message;
+    message.Format(format.c_str(), FilePath("Demootazky.dat").c_str());
+    AfxMessageBox(message);
 }
 
 void MainDialog::OnSysCommand(UINT id, LPARAM param)
@@ -138,7 +153,10 @@ void MainDialog::OnLearn()
 {
     // An empty bank has nothing to page through.
     if (theQuestionBank.GetSize() == 0) {
-        AfxMessageBox("V databázi otázek není žádná otázka.");
+        if (m_bankStatus && *m_bankStatus != TreeLoadStatus::Loaded)
+            ReportUnreadableBank();
+        else
+            AfxMessageBox("V databázi otázek není žádná otázka.");
         return;
     }
     LearnSettingsDialog setup;
@@ -146,9 +164,7 @@ void MainDialog::OnLearn()
     if (setup.DoModal() != IDOK)
         return;
     question.m_bLearning = true;
-    const int last = theSettings.m_nULast;
-    const bool lastInBank = last >= 0 && last < theQuestionBank.GetSize();
-    question.m_nQuestion = theSettings.m_nUZacatek != 0 && lastInBank ? last : 0;
+    question.m_nQuestion = LearningStart(theSettings, theQuestionBank.GetSize());
     question.DoModal();
     theSettings.m_nULast = question.m_nQuestion;
 }
@@ -159,8 +175,12 @@ void MainDialog::OnExam()
     if (setup.DoModal() != IDOK)
         return;
     SeedRandomFromClock();
-    if (theSettings.m_nZNovytest == 0 && !ComposeTest(theSettings, theQuestionBank.GetSize()))
+    if (theSettings.m_nZNovytest == 0 && !ComposeTest(theSettings, theQuestionBank.GetSize())) {
+        CString refusal;
+        refusal.LoadString(IDS_TOO_MANY_QUESTIONS);
+        AfxMessageBox(refusal);
         return;
+    }
 
     for (;;) {
         QuestionDialog question;

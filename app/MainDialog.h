@@ -5,8 +5,11 @@
 // other way ends the program without saving.
 
 #include "framework/Cursor.h"
+#include "storage/TreeLoadStatus.h"
 #include "ui/GradientDialog.h"
 #include "ui/PillButton.h"
+
+#include <optional>
 
 class MainDialog : public GradientDialog
 {
@@ -32,10 +35,14 @@ private:
     void OnExit();
     void ReadSettings();
     void LoadQuestionBank();
+    // A bank file that is there but is no question database, named in a message box.
+    void ReportUnreadableBank() const;
 
     PillButton m_btnLearn;
     PillButton m_btnExam;
     PillButton m_btnExit;
     HICON m_hIcon = nullptr;
     HICON m_hSmallIcon = nullptr;
+    // How reading the bank file ended; none while it has not been read or could not be opened.
+    std::optional<TreeLoadStatus> m_bankStatus;
 };

@@ -19,7 +19,7 @@
 #include "framework/qt/QtConversions.h"
 #include "framework/qt/QtHandles.h"
 #include "model/ModelObjects.h"
-#include "modes/QuestionDialog.h"
+#include "modes/dialogs/QuestionDialog.h"
 #include "res/resource.h"
 
 // The window reads the process-wide records, as in the program.

@@ -43,12 +43,6 @@ function(navik_test name label)
     else()
         target_link_libraries(${name} PRIVATE GTest::gtest GTest::gtest_main)
     endif()
-    # Debian's GoogleTest takes std::string's members from libstdc++, while our C++20 objects
-    # carry weak copies of them. With the library ahead of our archives the linker finds them
-    # there; otherwise, in unoptimised builds, it pulls whichever archive member has a copy,
-    # with that member's own undefined references (a test of the Qt-free part of navik_modes
-    # then needs the process-wide objects of its windows).
-    target_link_libraries(${name} PRIVATE stdc++)
     navik_warnings(${name})
     add_test(NAME ${name} COMMAND ${name})
     # A test that hangs fails after five minutes instead of stalling the whole run.

@@ -41,6 +41,10 @@ public:
     // A key pressed without modifiers that the focused control did not use, before the
     // dialog's own keys (Enter, Escape); TRUE when the dialog used it.
     virtual BOOL OnDialogKey(UINT virtualKey);
+    // Every key pressed without modifiers in the dialog, before the focused control or the
+    // dialog itself acts on it, as MFC's PreTranslateMessage sees a key-down; repeat is set
+    // for the presses a held key repeats. TRUE when the dialog took the key.
+    virtual BOOL PreTranslateKey(UINT virtualKey, BOOL repeat);
 
 protected:
     virtual void DoDataExchange(CDataExchange* dx);

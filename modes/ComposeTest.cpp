@@ -6,7 +6,6 @@
 
 #include "model/Settings.h"
 #include "modes/RandomIndex.h"
-#include "modes/UserMessage.h"
 
 namespace {
 
@@ -29,10 +28,8 @@ bool ComposeTest(Settings& settings, int bankSize)
 
     if (settings.m_nZVsechny == kSimulatedTest) {
         const int count = settings.m_nZPocetOtazek;
-        if (count < 1 || count > capacity) {
-            ShowUserMessage("Je vybráno více otazek k testu než jich je v databazi.");
+        if (count < 1 || count > capacity)
             return false;
-        }
         // N consecutive blocks of step questions; the last one also takes the rest.
         const std::int64_t step = bankSize / count;
         const std::int64_t rest = bankSize - step * count;

@@ -7,6 +7,7 @@ class Settings;
 // m_nZPocetOtazek questions, one drawn from each of as many consecutive blocks of the bank;
 // 1 the bank shuffled; anything else the bank in order. The list holds at most 1000 questions,
 // so the whole-bank kinds use the first 1000 of a larger bank, and a simulated test needs
-// 1 <= N <= min(bankSize, 1000). A simulated test outside that range is refused with a message;
-// the resets stay, the list is left as it was. The caller seeds the generator first.
+// 1 <= N <= min(bankSize, 1000). A simulated test outside that range is refused (false): the
+// resets stay, the list is left as it was, and the caller tells the user that more questions
+// were chosen than the bank holds. The caller seeds the generator first.
 bool ComposeTest(Settings& settings, int bankSize);

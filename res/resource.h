@@ -16,6 +16,8 @@
 #define IDC_HAND_BUTTON 101
 #define IDC_HAND_ANSWER 138
 #define IDS_ABOUTBOX 101
+#define IDS_TOO_MANY_QUESTIONS 102
+#define IDS_BANK_NOT_READABLE 103
 
 // The About item of the launcher's system menu (a system command).
 #define IDM_ABOUTBOX 0x0010

@@ -41,17 +41,17 @@ compose: the first block takes the rest @@ modes/ComposeTest.cpp @@ i == count -
 compose: simulated count may equal nothing @@ modes/ComposeTest.cpp @@ count < 1 || count > capacity @@ count < 0 || count > capacity
 compose: used time not reset @@ modes/ComposeTest.cpp @@ settings.m_nTimeOver = 0; @@ // reset dropped
 correction test keeps the old position @@ modes/CorrectionTest.cpp @@     settings.m_testPos = 0; @@     settings.m_testPos = settings.m_testPos;
-exam: the last answer does not end the test @@ modes/QuestionDialog.cpp @@ if (s.m_testPos >= s.m_testCount) { @@ if (s.m_testPos > s.m_testCount) {
-exam: a right answer is counted wrong @@ modes/QuestionDialog.cpp @@ if (answer == m_nCorrect) { @@ if (answer != m_nCorrect) {
-exam: time-out leaves the rest uncounted @@ modes/QuestionDialog.cpp @@     CountRestAsWrong();
-    theSettings.m_bZOnlyNew = true; @@     theSettings.m_bZOnlyNew = true;
-exam: leaving does not store the time used @@ modes/QuestionDialog.cpp @@ theSettings.m_nTimeOver = int( @@ (void)int(
-exam: the clock runs one second past the limit @@ modes/QuestionDialog.cpp @@ if (used < limit) { @@ if (used <= limit) {
-exam: a time-out during the popup is lost @@ modes/QuestionDialog.cpp @@ m_bTimeOutPending = true; @@ m_bTimeOutPending = false;
-learning: shows the wrong answer alone @@ modes/QuestionDialog.cpp @@ CString(q.m_strText[m_nCorrect + 1]) : CString(); @@ CString(q.m_strText[m_nCorrect]) : CString();
-learning: starts at the last question when asked for the first @@ app/MainDialog.cpp @@ theSettings.m_nUZacatek != 0 && lastInBank @@ theSettings.m_nUZacatek == 0 && lastInBank
-exam set-up: a count of 0 passes @@ modes/ExamSettingsDialog.cpp @@ DDV_MinMaxInt(dx, m_nQuestionCount, 1, @@ DDV_MinMaxInt(dx, m_nQuestionCount, 0,
-results: the right count shows the wrong count @@ modes/ResultsDialog.cpp @@ "Správných odpovědí : %d", theSettings.m_rightCount @@ "Správných odpovědí : %d", theSettings.m_wrongCount
+exam: the last answer does not end the test @@ modes/ExamSession.cpp @@ if (m_settings.m_testPos >= m_settings.m_testCount) { @@ if (m_settings.m_testPos > m_settings.m_testCount) {
+exam: a right answer is counted wrong @@ modes/ExamSession.cpp @@ if (answer == CorrectAnswer()) { @@ if (answer != CorrectAnswer()) {
+exam: time-out leaves the rest uncounted @@ modes/ExamSession.cpp @@         CountRestAsWrong();
+        m_settings.m_bZOnlyNew = true; @@         m_settings.m_bZOnlyNew = true;
+exam: leaving does not store the time used @@ modes/ExamSession.cpp @@ m_settings.m_nTimeOver = int( @@ (void)int(
+exam: the clock runs one second past the limit @@ modes/ExamSession.cpp @@ if (used < limit) { @@ if (used <= limit) {
+exam: a time-out during the popup is lost @@ modes/ExamSession.cpp @@ m_bTimeOutPending = true; @@ m_bTimeOutPending = false;
+learning: shows the wrong answer alone @@ modes/QuestionTexts.cpp @@ q.m_strText[std::size_t(q.m_nAnswer + 1)] @@ q.m_strText[std::size_t(q.m_nAnswer)]
+learning: starts at the last question when asked for the first @@ modes/LearningNavigation.cpp @@ settings.m_nUZacatek != 0 && lastInBank @@ settings.m_nUZacatek == 0 && lastInBank
+exam set-up: a count of 0 passes @@ modes/dialogs/ExamSettingsDialog.cpp @@ DDV_MinMaxInt(dx, m_nQuestionCount, 1, @@ DDV_MinMaxInt(dx, m_nQuestionCount, 0,
+results: the right count shows the wrong count @@ modes/dialogs/ResultsDialog.cpp @@ "Správných odpovědí : %d", theSettings.m_rightCount @@ "Správných odpovědí : %d", theSettings.m_wrongCount
 gradient runs the wrong way @@ ui/GradientDialog.cpp @@ LinearGradientModeVertical @@ LinearGradientModeHorizontal
 FAULTS
 )

@@ -67,6 +67,8 @@ constexpr int SW_SHOWNORMAL = 1;
 constexpr int SW_SHOW = 5;
 
 // Virtual-key codes of the keys dialogs react to; letters and digits are their ASCII codes.
+constexpr UINT VK_RETURN = 0x0D;
+constexpr UINT VK_SPACE = 0x20;
 constexpr UINT VK_PRIOR = 0x21;
 constexpr UINT VK_NEXT = 0x22;
 constexpr UINT VK_END = 0x23;

@@ -80,6 +80,11 @@ BOOL CDialog::OnDialogKey(UINT)
     return FALSE;
 }
 
+BOOL CDialog::PreTranslateKey(UINT, BOOL)
+{
+    return FALSE;
+}
+
 BOOL CDialog::OnCommand(UINT id)
 {
     const auto handler = m_commands.find(id);

@@ -55,6 +55,9 @@ DialogWidget::DialogWidget(CDialog* dialog, const DialogTemplate& dialogTemplate
     WindowData::SetText(this, dialogTemplate.caption);
     setWindowTitle(FromAnsi(dialogTemplate.caption));
     m_defaultBindings = CreateControls(this, dialogTemplate, units, &m_font);
+    // A key goes to the focused control first; the filter shows it to the dialog before.
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        child->installEventFilter(this);
 
     if (dialogTemplate.style & WS_SYSMENU) {
         auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this);
@@ -173,6 +176,11 @@ UINT VirtualKeyOf(int key)
     if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
         return UINT(key); // Qt's codes for these are their ASCII codes, as Windows' are
     switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return VK_RETURN;
+    case Qt::Key_Space:
+        return VK_SPACE;
     case Qt::Key_PageUp:
         return VK_PRIOR;
     case Qt::Key_PageDown:
@@ -196,8 +204,30 @@ UINT VirtualKeyOf(int key)
 
 } // namespace
 
+bool DialogWidget::OfferKey(const QKeyEvent* event)
+{
+    const UINT virtualKey = VirtualKeyOf(event->key());
+    if (virtualKey == 0 || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return false;
+    const BOOL repeat = event->isAutoRepeat();
+    return SendWindowMessage(m_pDialog, [this, virtualKey, repeat] {
+               return LRESULT(m_pDialog->PreTranslateKey(virtualKey, repeat));
+           }) != 0;
+}
+
+bool DialogWidget::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && OfferKey(static_cast<QKeyEvent*>(event)))
+        return true;
+    return QDialog::eventFilter(watched, event);
+}
+
 void DialogWidget::keyPressEvent(QKeyEvent* event)
 {
+    // A key that a focused control left over comes here too; the filter offered it already.
+    const QWidget* focused = focusWidget();
+    if ((!focused || focused == this) && OfferKey(event))
+        return;
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
     if (const UINT virtualKey = VirtualKeyOf(event->key()); virtualKey != 0 && modifiers == Qt::NoModifier) {
         const bool used = SendWindowMessage(m_pDialog, [this, virtualKey] {

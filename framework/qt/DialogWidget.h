@@ -4,7 +4,8 @@
 // dialog's messages: Enter presses the focused button or else sends IDOK, Escape sends
 // IDCANCEL, the caption's close button and Alt+F4 are the close system command, and
 // Alt+Space or a right click on the background opens the system menu, which Linux window
-// managers do not offer to the program.
+// managers do not offer to the program. Every key press goes to the dialog's PreTranslateKey
+// before the focused control or the window acts on it.
 
 #include "framework/CFont.h"
 #include "framework/CMenu.h"
@@ -33,6 +34,7 @@ public:
     void FocusFirstTabStop();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -43,6 +45,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // Offers a key press to the dialog's PreTranslateKey; true when the dialog took it.
+    bool OfferKey(const QKeyEvent* event);
     void PressDefaultButton();
     void DeliverSysCommand(UINT id);
     void DeliverClose();

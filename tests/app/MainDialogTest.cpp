@@ -188,6 +188,102 @@ TEST_F(MainDialogTest, AFailedSaveKeepsTheLauncherOpenAndTheOldFile)
     EXPECT_EQ(m_dir.Entries(), (std::vector<std::string>{"Demootazky.dat", "Logo.jpg", "navik.cfg"}));
 }
 
+// An unfinished test of the 200 questions of the demo bank at position pos, which may be
+// continued, and learning at question 79.
+Settings Unfinished(int pos)
+{
+    Settings record;
+    for (int i = 0; i < 200; ++i)
+        record.m_test[std::size_t(i)] = 199 - i;
+    record.m_testCount = 200;
+    record.m_testPos = pos;
+    record.m_bZOnlyNew = false;
+    record.m_nZNovytest = 1;
+    record.m_nULast = 79;
+    return record;
+}
+
+TEST_F(MainDialogTest, TheStoredStateIsFittedOnlyToABankThatWasRead)
+{
+    enum class BankFile
+    {
+        Demo,
+        Small,
+        Missing,
+        Damaged
+    };
+    struct Case
+    {
+        BankFile bank;
+        int pos;
+        bool kept; // saved back as it was stored
+    };
+    const std::string bankPath = m_dir.File("Demootazky.dat");
+    const CString damaged = "Soubor „" + bankPath + "“ není platná databáze otázek.";
+    const CString missing = FileErrorMessage(CFileException(CFileException::fileNotFound, ENOENT, bankPath));
+    const Bytes demo = TreeBytes::ReadFile(bankPath);
+    for (const Case& c :
+         {Case{BankFile::Demo, 5, true}, Case{BankFile::Missing, 5, true}, Case{BankFile::Damaged, 5, true},
+          Case{BankFile::Small, 5, false}, Case{BankFile::Demo, 200, false}}) {
+        SCOPED_TRACE(testing::Message() << "bank " << int(c.bank) << ", position " << c.pos);
+        std::filesystem::remove(bankPath);
+        if (c.bank == BankFile::Demo) {
+            TreeBytes::WriteFile(bankPath, demo);
+        } else if (c.bank == BankFile::Damaged) {
+            TreeBytes::WriteFile(bankPath,
+                                 {0x1F, 0x8B, 0x08, 0, 'n', 'o', 't', ' ', 'a', ' ', 'b', 'a', 'n', 'k'});
+        } else if (c.bank == BankFile::Small) {
+            TreeNode small;
+            small.SetInt("count", 8, 0);
+            ASSERT_TRUE(small.SaveFile(bankPath));
+        }
+        SaveSettings(Unfinished(c.pos), Cfg());
+        theSettings = Settings();
+        theQuestionBank.RemoveAll();
+        MessageBoxRecorder boxes;
+        RunLauncher([](ModalDialog& launcher) { launcher.Click(IDC_EXIT); });
+
+        const std::vector<CString> expected = c.bank == BankFile::Missing   ? std::vector<CString>{missing}
+                                              : c.bank == BankFile::Damaged ? std::vector<CString>{damaged}
+                                                                            : std::vector<CString>{};
+        EXPECT_EQ(boxes.Texts(), expected);
+        if (c.kept) {
+            EXPECT_EQ(TreeBytes::ReadFile(Cfg()), SavedBytes(Unfinished(c.pos)));
+            continue;
+        }
+        TreeNode root;
+        root.LoadFile(Cfg());
+        Settings saved;
+        saved.LoadFromNode(&root);
+        EXPECT_TRUE(saved.m_bZOnlyNew);
+        EXPECT_EQ(saved.m_testCount, c.bank == BankFile::Small ? 0 : 200);
+        EXPECT_EQ(saved.m_nULast, c.bank == BankFile::Small ? 0 : 79);
+    }
+}
+
+TEST_F(MainDialogTest, UceniNamesABankFileThatIsNoDatabaseApartFromAnEmptyBank)
+{
+    const std::string bankPath = m_dir.File("Demootazky.dat");
+    TreeBytes::WriteFile(bankPath, {'G', 'I', 'F', '8', '9', 'a'});
+    MessageBoxRecorder boxes;
+    RunLauncher([](ModalDialog& launcher) {
+        launcher.Click(IDC_LEARN);
+        launcher.Key(Qt::Key_Escape);
+    });
+    const CString damaged = "Soubor „" + bankPath + "“ není platná databáze otázek.";
+    EXPECT_EQ(boxes.Texts(), (std::vector<CString>{damaged, damaged}));
+
+    TreeNode empty;
+    empty.SetInt("count", 0, 0);
+    ASSERT_TRUE(empty.SaveFile(bankPath));
+    RunLauncher([](ModalDialog& launcher) {
+        launcher.Click(IDC_LEARN);
+        launcher.Key(Qt::Key_Escape);
+    });
+    EXPECT_EQ(boxes.Texts().back(), CString("V databázi otázek není žádná otázka."));
+    EXPECT_EQ(boxes.Texts().size(), 3u);
+}
+
 TEST_F(MainDialogTest, TheProgramFolderIsTheDirectoryOfItsPath)
 {
     EXPECT_EQ(MainDialog::ExeDirFromPath("navik"), "");

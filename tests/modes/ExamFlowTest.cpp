@@ -2,13 +2,12 @@
 // question windows, the results and the correction tests that follow one another, a test
 // left with "Zpět" and continued after "Konec" and a fresh start, and the time-out.
 
-#include "ExamSupport.h"
+#include "ModesGuiSupport.h"
 
 #include "app/MainDialog.h"
 #include "model/ModelObjects.h"
-#include "modes/QuestionDialog.h"
+#include "modes/dialogs/QuestionDialog.h"
 #include "res/resource.h"
-#include "storage/TreeNode.h"
 #include "tests/support/TestSeams.h"
 
 #include "TempDir.h"
@@ -60,10 +59,10 @@ void AnswerAll(const ModalDialog& modal, const std::set<int>& wrong, std::vector
 
 void ExpectResults(const ModalDialog& modal, int count, int right, int wrong)
 {
-    EXPECT_EQ(ControlText(modal, IDC_RESULT_COUNT), "Počet otázek : " + std::to_string(count));
-    EXPECT_EQ(ControlText(modal, IDC_RESULT_RIGHT), "Správných odpovědí : " + std::to_string(right));
-    EXPECT_EQ(ControlText(modal, IDC_RESULT_WRONG), "Špatných odpovědí : " + std::to_string(wrong));
-    EXPECT_EQ(ControlEnabled(modal, IDC_CORRECTION_TEST), wrong > 0);
+    EXPECT_EQ(modal.Text(IDC_RESULT_COUNT), "Počet otázek : " + std::to_string(count));
+    EXPECT_EQ(modal.Text(IDC_RESULT_RIGHT), "Správných odpovědí : " + std::to_string(right));
+    EXPECT_EQ(modal.Text(IDC_RESULT_WRONG), "Špatných odpovědí : " + std::to_string(wrong));
+    EXPECT_EQ(modal.Enabled(IDC_CORRECTION_TEST), wrong > 0);
 }
 
 // Clicks "Zkoušení"; setup runs in the set-up, which is then confirmed with a question
@@ -73,8 +72,6 @@ void StartExam(const ModalDialog& launcher, std::function<void(ModalDialog&)> se
                std::function<void(ModalDialog&)> question)
 {
     OnNextDialog(IDD_EXAM_SETTINGS, [setup, question](ModalDialog& modal) {
-        if (ControlEnabled(modal, IDC_QUESTION_COUNT))
-            modal.Type(IDC_QUESTION_COUNT, QString::number(kBank));
         setup(modal);
         OnNextDialog(IDD_QUESTION, question);
         modal.Click(IDOK);
@@ -82,28 +79,20 @@ void StartExam(const ModalDialog& launcher, std::function<void(ModalDialog&)> se
     launcher.Click(IDC_EXAM);
 }
 
-class ExamFlowTest : public ExamTest
+class ExamFlowTest : public ModesTest
 {
 protected:
     void SetUp() override
     {
-        ExamTest::SetUp();
+        ModesTest::SetUp();
         FillExamBank(kBank);
-        TreeNode root;
-        root.SetInt("count", kBank, 0);
-        for (int i = 0; i < kBank; ++i) {
-            TreeNode& node = root.AddChild("otazka", i);
-            for (int t = 0; t < 4; ++t)
-                node.SetText("text", theQuestionBank[i].m_strText[std::size_t(t)], t);
-            node.SetInt("odpoved", theQuestionBank[i].m_nAnswer, 0);
-        }
-        ASSERT_TRUE(root.SaveFile(m_dir.File("Demootazky.dat")));
+        SaveBank(m_dir.File("Demootazky.dat"));
     }
 
     void TearDown() override
     {
         EXPECT_TRUE(m_boxes.Texts().empty());
-        ExamTest::TearDown();
+        ModesTest::TearDown();
     }
 
     // A launcher on the folder as a fresh process opens it; body runs inside its loop.
@@ -188,13 +177,13 @@ TEST_F(ExamFlowTest, AnExamLeftThroughKonecContinuesAfterAFreshStartCountingOnly
         StartExam(
             launcher,
             [](ModalDialog& setup) {
-                EXPECT_TRUE(ControlEnabled(setup, IDC_CONTINUE_TEST));
+                EXPECT_TRUE(setup.Enabled(IDC_CONTINUE_TEST));
                 EXPECT_TRUE(ChoiceChecked(setup, IDC_CHECK_AT_END));
                 setup.Click(IDC_CONTINUE_TEST);
             },
             [&](ModalDialog& q) {
                 EXPECT_EQ(Shown(q), list[3]);
-                EXPECT_TRUE(WaitForText(q, IDC_TIME, "Zbývající čas : 00:19:55"));
+                EXPECT_TRUE(QTest::qWaitFor([&] { return q.Text(IDC_TIME) == "Zbývající čas : 00:19:55"; }));
                 wrongAfterRestart = Shown(q);
                 std::vector<int> asked;
                 AnswerAll(q, {wrongAfterRestart}, asked, [](ModalDialog& results) {
@@ -227,7 +216,8 @@ TEST_F(ExamFlowTest, ATimeOutShowsTheResultsAndTheUnansweredQuestionsJoinTheCorr
                         ExpectResults(results, kBank, 1, 7);
                         OnNextDialog(IDD_QUESTION, [&](ModalDialog& correction) {
                             EXPECT_EQ(Shown(correction), 1);
-                            EXPECT_TRUE(WaitForText(correction, IDC_TIME, "Zbývající čas : 00:01:00"));
+                            EXPECT_TRUE(QTest::qWaitFor(
+                                [&] { return correction.Text(IDC_TIME) == "Zbývající čas : 00:01:00"; }));
                             OnNextDialog(IDD_RESULTS, [](ModalDialog& again) {
                                 ExpectResults(again, 7, 0, 0);
                                 again.Click(IDOK);
@@ -245,32 +235,6 @@ TEST_F(ExamFlowTest, ATimeOutShowsTheResultsAndTheUnansweredQuestionsJoinTheCorr
     });
     EXPECT_EQ(TestList(), (std::vector<int>{1, 2, 3, 4, 5, 6, 7}));
     EXPECT_FALSE(theSettings.m_bZOnlyNew);
-}
-
-TEST_F(ExamFlowTest, AStoredTestThatCannotBeContinuedOffersOnlyANewTest)
-{
-    Settings outsideTheBank;
-    outsideTheBank.m_test[2] = kBank;
-    Settings finished;
-    finished.m_testPos = 3;
-    for (Settings& record : {std::ref(outsideTheBank), std::ref(finished)}) {
-        record.m_testCount = 3;
-        record.m_bZOnlyNew = false;
-        record.m_nZNovytest = 1;
-        TreeNode root;
-        record.SaveToNode(&root);
-        ASSERT_TRUE(root.SaveFile(m_dir.File("navik.cfg")));
-        RunLauncher([](ModalDialog& launcher) {
-            OnNextDialog(IDD_EXAM_SETTINGS, [](ModalDialog& setup) {
-                EXPECT_FALSE(ControlEnabled(setup, IDC_CONTINUE_TEST));
-                EXPECT_TRUE(ChoiceChecked(setup, IDC_NEW_TEST));
-                setup.Key(Qt::Key_Escape);
-            });
-            launcher.Click(IDC_EXAM);
-            launcher.Key(Qt::Key_Escape);
-        });
-        EXPECT_EQ(theSettings.m_nZNovytest, 1);
-    }
 }
 
 } // namespace

@@ -1,15 +1,14 @@
 // The exam set-up on its template, driven by real clicks and typing: what a fresh start
-// offers, which controls a stored test disables, the range check of the question count and
-// what OK and Cancel write to the settings.
+// offers, which controls the test choice enables, which numbers OK checks (the count only for
+// a simulated test, the minutes only with a time limit) and what OK and Cancel write.
 
-#include "ExamSupport.h"
+#include "ModesGuiSupport.h"
 
 #include "model/ModelObjects.h"
-#include "modes/ExamSettingsDialog.h"
+#include "modes/dialogs/ExamSettingsDialog.h"
 #include "res/resource.h"
 #include "tests/support/TestSeams.h"
 
-#include <QTest>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -24,16 +23,17 @@ const int kNewTestOnly[] = {
 void ExpectNewTestControls(const ModalDialog& modal, bool enabled)
 {
     for (int id : kNewTestOnly)
-        EXPECT_EQ(ControlEnabled(modal, id), enabled) << "control " << id;
+        EXPECT_EQ(modal.Enabled(id), enabled) << "control " << id;
     for (int id : {IDC_NEW_TEST, IDC_CHECK_EACH, IDC_CHECK_AT_END})
-        EXPECT_TRUE(ControlEnabled(modal, id)) << "control " << id;
+        EXPECT_TRUE(modal.Enabled(id)) << "control " << id;
 }
 
-using ExamSettingsDialogTest = ExamTest;
+using ExamSettingsDialogTest = ModesTest;
 
-TEST_F(ExamSettingsDialogTest, AFreshStartOffersOnlyANewTestWithTheDefaults)
+TEST_F(ExamSettingsDialogTest, AFreshStartOffersOnlyANewTestWithTheDefaultsAndCancelWritesNothing)
 {
     FillExamBank(80);
+    theSettings.m_nZNovytest = 1;
     ExamSettingsDialog dialog;
     const int result = RunModal(dialog, [](ModalDialog& modal) {
         for (int id : {IDC_NEW_TEST, IDC_ORDER_SEQUENTIAL, IDC_CHECK_EACH, IDC_TIME_UNLIMITED})
@@ -41,12 +41,11 @@ TEST_F(ExamSettingsDialogTest, AFreshStartOffersOnlyANewTestWithTheDefaults)
         for (int id :
              {IDC_CONTINUE_TEST, IDC_ORDER_RANDOM, IDC_ORDER_SIMULATED, IDC_CHECK_AT_END, IDC_TIME_LIMITED})
             EXPECT_FALSE(ChoiceChecked(modal, id)) << "control " << id;
-        EXPECT_EQ(ControlText(modal, IDC_QUESTION_COUNT), CString("70"));
-        EXPECT_EQ(ControlText(modal, IDC_MINUTES), CString("60"));
-        EXPECT_FALSE(ControlEnabled(modal, IDC_CONTINUE_TEST));
+        EXPECT_EQ(modal.Text(IDC_QUESTION_COUNT), CString("70"));
+        EXPECT_EQ(modal.Text(IDC_MINUTES), CString("60"));
+        EXPECT_FALSE(modal.Enabled(IDC_CONTINUE_TEST));
         ExpectNewTestControls(modal, true);
 
-        // Clicking the disabled choice changes nothing; Cancel writes nothing.
         modal.Click(IDC_CONTINUE_TEST);
         EXPECT_TRUE(ChoiceChecked(modal, IDC_NEW_TEST));
         modal.Click(IDC_ORDER_RANDOM);
@@ -56,9 +55,10 @@ TEST_F(ExamSettingsDialogTest, AFreshStartOffersOnlyANewTestWithTheDefaults)
     EXPECT_EQ(result, IDCANCEL);
     EXPECT_EQ(theSettings.m_nZVsechny, 0);
     EXPECT_EQ(theSettings.m_nZPocetOtazek, 70);
+    EXPECT_EQ(theSettings.m_nZNovytest, 1);
 }
 
-TEST_F(ExamSettingsDialogTest, ATestChoiceAloneEnablesTheControlsOfANewTest)
+TEST_F(ExamSettingsDialogTest, TheTestChoiceAloneEnablesTheControlsOfANewTestAndOkWritesAll)
 {
     FillExamBank(80);
     StoreTest({4, 5, 6});
@@ -66,7 +66,6 @@ TEST_F(ExamSettingsDialogTest, ATestChoiceAloneEnablesTheControlsOfANewTest)
     ExamSettingsDialog dialog;
     const int result = RunModal(dialog, [](ModalDialog& modal) {
         EXPECT_TRUE(ChoiceChecked(modal, IDC_CONTINUE_TEST));
-        EXPECT_TRUE(ControlEnabled(modal, IDC_CONTINUE_TEST));
         ExpectNewTestControls(modal, false);
 
         modal.Click(IDC_NEW_TEST);
@@ -78,11 +77,9 @@ TEST_F(ExamSettingsDialogTest, ATestChoiceAloneEnablesTheControlsOfANewTest)
             ExpectNewTestControls(modal, true);
         }
         modal.Type(IDC_MINUTES, "45");
-
         modal.Click(IDC_CONTINUE_TEST);
         ExpectNewTestControls(modal, false);
         modal.Click(IDC_CHECK_AT_END);
-        EXPECT_TRUE(ChoiceChecked(modal, IDC_CHECK_AT_END));
         modal.Click(IDOK);
     });
     EXPECT_EQ(result, IDOK);
@@ -94,48 +91,58 @@ TEST_F(ExamSettingsDialogTest, ATestChoiceAloneEnablesTheControlsOfANewTest)
     EXPECT_EQ(theSettings.m_nTimeTotal, 45);
 }
 
-TEST_F(ExamSettingsDialogTest, AStoredChoiceToContinueGivesWayWhenNothingCanBeContinued)
+TEST_F(ExamSettingsDialogTest, OkChecksTheCountOfASimulatedTestAndTheMinutesOfATimedOne)
 {
-    FillExamBank(80);
-    theSettings.m_nZNovytest = 1;
-    ExamSettingsDialog dialog;
-    RunModal(dialog, [](ModalDialog& modal) {
-        EXPECT_TRUE(ChoiceChecked(modal, IDC_NEW_TEST));
-        EXPECT_FALSE(ChoiceChecked(modal, IDC_CONTINUE_TEST));
-        EXPECT_FALSE(ControlEnabled(modal, IDC_CONTINUE_TEST));
-        ExpectNewTestControls(modal, true);
-        modal.Click(IDOK);
-    });
-    EXPECT_EQ(theSettings.m_nZNovytest, 0);
-}
-
-TEST_F(ExamSettingsDialogTest, ACountOutsideTheBankIsRefusedAndTheDialogStaysOpen)
-{
-    const CString refusal("Zadejte celé číslo od 1 do 30.");
-    FillExamBank(30);
-    StoreTest({1, 2});
-    MessageBoxRecorder boxes;
-    ExamSettingsDialog dialog;
-    const int result = RunModal(dialog, [&](ModalDialog& modal) {
-        modal.Click(IDOK);
-        ASSERT_EQ(boxes.Texts().size(), 1u);
-        EXPECT_EQ(boxes.Texts()[0], refusal);
-        EXPECT_TRUE(modal.Window()->isVisible());
-        EXPECT_TRUE(modal.Control(IDC_QUESTION_COUNT)->hasFocus());
-        EXPECT_EQ(theSettings.m_nZPocetOtazek, 70);
-
-        // A click on a test choice runs the check too, and fails before the choice is read.
-        modal.Click(IDC_CONTINUE_TEST);
-        ASSERT_EQ(boxes.Texts().size(), 2u);
-        EXPECT_TRUE(ChoiceChecked(modal, IDC_NEW_TEST));
-
-        modal.Type(IDC_QUESTION_COUNT, "30");
-        modal.Click(IDOK);
-    });
-    EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(boxes.Texts().size(), 2u);
-    EXPECT_EQ(theSettings.m_nZPocetOtazek, 30);
-    EXPECT_EQ(theSettings.m_nZNovytest, 0);
+    struct Case
+    {
+        int bank;
+        int order; // control of the order choice
+        const char* count;
+        int time; // control of the time choice
+        const char* minutes;
+        const char* refusal; // none when OK closes
+        int focused;         // the box the refusal puts the focus on
+    };
+    const Case cases[] = {
+        // A bank of fewer than 70 questions starts the default exam as it is.
+        {30, IDC_ORDER_SEQUENTIAL, "70", IDC_TIME_UNLIMITED, "0", nullptr, 0},
+        {30, IDC_ORDER_RANDOM, "0", IDC_TIME_LIMITED, "999", nullptr, 0},
+        {30, IDC_ORDER_SIMULATED, "31", IDC_TIME_UNLIMITED, "60", "Zadejte celé číslo od 1 do 30.",
+         IDC_QUESTION_COUNT},
+        {30, IDC_ORDER_SIMULATED, "0", IDC_TIME_UNLIMITED, "60", "Zadejte celé číslo od 1 do 30.",
+         IDC_QUESTION_COUNT},
+        {30, IDC_ORDER_SIMULATED, "30", IDC_TIME_LIMITED, "1", nullptr, 0},
+        {1200, IDC_ORDER_SIMULATED, "1001", IDC_TIME_UNLIMITED, "60", "Zadejte celé číslo od 1 do 1000.",
+         IDC_QUESTION_COUNT},
+        {1200, IDC_ORDER_SIMULATED, "1000", IDC_TIME_UNLIMITED, "60", nullptr, 0},
+        {30, IDC_ORDER_SEQUENTIAL, "70", IDC_TIME_LIMITED, "0", "Zadejte celé číslo od 1 do 999.",
+         IDC_MINUTES},
+        {30, IDC_ORDER_SEQUENTIAL, "70", IDC_TIME_LIMITED, "1000", "Zadejte celé číslo od 1 do 999.",
+         IDC_MINUTES},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.bank << " questions, order " << c.order << " of " << c.count
+                                        << ", time " << c.time << " of " << c.minutes);
+        theSettings = Settings();
+        FillExamBank(c.bank);
+        MessageBoxRecorder boxes;
+        ExamSettingsDialog dialog;
+        const int result = RunModal(dialog, [&](ModalDialog& modal) {
+            modal.Click(c.order);
+            modal.Type(IDC_QUESTION_COUNT, c.count);
+            modal.Click(c.time);
+            modal.Type(IDC_MINUTES, c.minutes);
+            modal.Click(IDOK);
+            if (c.refusal) {
+                EXPECT_TRUE(modal.Window()->isVisible());
+                EXPECT_TRUE(modal.Control(c.focused)->hasFocus());
+                modal.Click(IDCANCEL);
+            }
+        });
+        EXPECT_EQ(result, c.refusal ? IDCANCEL : IDOK);
+        EXPECT_EQ(boxes.Texts(), c.refusal ? std::vector<CString>{c.refusal} : std::vector<CString>{});
+        EXPECT_EQ(theSettings.m_nZPocetOtazek, c.refusal ? 70 : std::atoi(c.count));
+    }
 }
 
 TEST_F(ExamSettingsDialogTest, ABadCountStoredWithAContinuedTestCanStillBeCorrected)
@@ -143,12 +150,12 @@ TEST_F(ExamSettingsDialogTest, ABadCountStoredWithAContinuedTestCanStillBeCorrec
     FillExamBank(30);
     StoreTest({1, 2});
     theSettings.m_nZNovytest = 1;
+    theSettings.m_nZVsechny = 2;
     MessageBoxRecorder boxes;
     ExamSettingsDialog dialog;
     const int result = RunModal(dialog, [&](ModalDialog& modal) {
         modal.Click(IDOK);
-        ASSERT_EQ(boxes.Texts().size(), 1u);
-        EXPECT_EQ(boxes.Texts()[0], CString("Zadejte celé číslo od 1 do 30."));
+        EXPECT_EQ(boxes.Texts().size(), 1u);
         EXPECT_TRUE(modal.Window()->isVisible());
 
         // The count box is disabled while the stored test is chosen; "Nový test" opens it
@@ -156,7 +163,7 @@ TEST_F(ExamSettingsDialogTest, ABadCountStoredWithAContinuedTestCanStillBeCorrec
         modal.Click(IDC_NEW_TEST);
         EXPECT_EQ(boxes.Texts().size(), 2u);
         EXPECT_TRUE(ChoiceChecked(modal, IDC_NEW_TEST));
-        EXPECT_TRUE(ControlEnabled(modal, IDC_QUESTION_COUNT));
+        EXPECT_TRUE(modal.Enabled(IDC_QUESTION_COUNT));
 
         modal.Type(IDC_QUESTION_COUNT, "25");
         modal.Click(IDC_CONTINUE_TEST);
@@ -168,28 +175,12 @@ TEST_F(ExamSettingsDialogTest, ABadCountStoredWithAContinuedTestCanStillBeCorrec
     EXPECT_EQ(theSettings.m_nZPocetOtazek, 25);
 }
 
-TEST_F(ExamSettingsDialogTest, TheCountNeverExceedsWhatATestListHolds)
-{
-    FillExamBank(1200);
-    MessageBoxRecorder boxes;
-    ExamSettingsDialog dialog;
-    RunModal(dialog, [&](ModalDialog& modal) {
-        modal.Type(IDC_QUESTION_COUNT, "1001");
-        modal.Click(IDOK);
-        ASSERT_EQ(boxes.Texts().size(), 1u);
-        EXPECT_EQ(boxes.Texts()[0], CString("Zadejte celé číslo od 1 do 1000."));
-        modal.Type(IDC_QUESTION_COUNT, "1000");
-        modal.Click(IDOK);
-    });
-    EXPECT_EQ(theSettings.m_nZPocetOtazek, 1000);
-}
-
 TEST_F(ExamSettingsDialogTest, AnEmptyBankCannotBeConfirmed)
 {
     MessageBoxRecorder boxes;
     ExamSettingsDialog dialog;
     const int result = RunModal(dialog, [](ModalDialog& modal) {
-        EXPECT_FALSE(ControlEnabled(modal, IDOK));
+        EXPECT_FALSE(modal.Enabled(IDOK));
         modal.Click(IDOK);
         EXPECT_TRUE(modal.Window()->isVisible());
         modal.Key(Qt::Key_Escape);

@@ -1,10 +1,10 @@
-// The results window on its template: the counts it shows, the colours of the right and
-// wrong counts as painted, and which command closed it.
+// The results window as it is painted: the counts in their colours, and a correction test that
+// cannot be chosen without wrong answers. What the commands lead to is the exam flow's test.
 
-#include "ExamSupport.h"
+#include "ModesGuiSupport.h"
 
 #include "model/ModelObjects.h"
-#include "modes/ResultsDialog.h"
+#include "modes/dialogs/ResultsDialog.h"
 #include "res/resource.h"
 
 #include <QColor>
@@ -23,7 +23,7 @@ namespace {
 bool ShowsColour(const ModalDialog& modal, int id, QRgb colour)
 {
     const QImage image = modal.Grab();
-    const QRect area = modal.Control(id)->geometry();
+    const QRect area = modal.Rect(id);
     for (int y = area.top(); y <= area.bottom(); ++y) {
         for (int x = area.left(); x <= area.right(); ++x) {
             const QRgb pixel = image.pixel(x, y);
@@ -35,60 +35,20 @@ bool ShowsColour(const ModalDialog& modal, int id, QRgb colour)
     return false;
 }
 
-void SetCounts(int count, int right, int wrong)
-{
-    theSettings.m_testCount = count;
-    theSettings.m_rightCount = right;
-    theSettings.m_wrongCount = wrong;
-}
+using ResultsDialogTest = ModesTest;
 
-using ResultsDialogTest = ExamTest;
-
-TEST_F(ResultsDialogTest, ShowsTheCountsAndOffersACorrectionTestForWrongAnswers)
-{
-    SetCounts(7, 4, 3);
-    ResultsDialog dialog;
-    const int result = RunModal(dialog, [](ModalDialog& modal) {
-        EXPECT_EQ(ControlText(modal, IDC_RESULT_TITLE), CString("Výsledky testu:"));
-        EXPECT_EQ(ControlText(modal, IDC_RESULT_COUNT), CString("Počet otázek : 7"));
-        EXPECT_EQ(ControlText(modal, IDC_RESULT_RIGHT), CString("Správných odpovědí : 4"));
-        EXPECT_EQ(ControlText(modal, IDC_RESULT_WRONG), CString("Špatných odpovědí : 3"));
-        EXPECT_TRUE(ControlEnabled(modal, IDC_CORRECTION_TEST));
-        modal.Click(IDC_CORRECTION_TEST);
-    });
-    EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(dialog.m_nResult, 1);
-
-    for (const int key : {Qt::Key_Return, Qt::Key_Escape}) {
-        ResultsDialog back;
-        RunModal(back, [key](ModalDialog& modal) { modal.Key(key); });
-        EXPECT_EQ(back.m_nResult, 0);
-    }
-}
-
-TEST_F(ResultsDialogTest, WithoutWrongAnswersOnlyZpetCanBeChosen)
-{
-    SetCounts(3, 3, 0);
-    ResultsDialog dialog;
-    const int result = RunModal(dialog, [](ModalDialog& modal) {
-        EXPECT_EQ(ControlText(modal, IDC_RESULT_WRONG), CString("Špatných odpovědí : 0"));
-        EXPECT_FALSE(ControlEnabled(modal, IDC_CORRECTION_TEST));
-        modal.Click(IDC_CORRECTION_TEST);
-        EXPECT_TRUE(modal.Window()->isVisible());
-        modal.Click(IDOK);
-    });
-    EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(dialog.m_nResult, 0);
-}
-
-TEST_F(ResultsDialogTest, RightCountIsGreenAndWrongCountRed)
+TEST_F(ResultsDialogTest, RightCountIsGreenAndWrongCountRedAndNoWrongAnswerLeavesOnlyZpet)
 {
     const QRgb green = qRgb(0, 128, 0);
     const QRgb red = qRgb(255, 0, 0);
     for (const int wrong : {2, 0}) {
-        SetCounts(5, 5 - wrong, wrong);
+        theSettings.m_testCount = 7;
+        theSettings.m_rightCount = 5 - wrong;
+        theSettings.m_wrongCount = wrong;
         ResultsDialog dialog;
         RunModal(dialog, [&](ModalDialog& modal) {
+            EXPECT_EQ(modal.Text(IDC_RESULT_TITLE), CString("Výsledky testu:"));
+            EXPECT_EQ(modal.Text(IDC_RESULT_COUNT), CString("Počet otázek : 7"));
             ASSERT_TRUE(QTest::qWaitForWindowExposed(modal.Window()));
             QTest::qWait(30);
             EXPECT_TRUE(ShowsColour(modal, IDC_RESULT_RIGHT, green));
@@ -98,8 +58,14 @@ TEST_F(ResultsDialogTest, RightCountIsGreenAndWrongCountRed)
             EXPECT_FALSE(ShowsColour(modal, IDC_RESULT_COUNT, green));
             EXPECT_FALSE(ShowsColour(modal, IDC_RESULT_COUNT, red));
             EXPECT_TRUE(ShowsColour(modal, IDC_RESULT_COUNT, qRgb(0, 0, 0)));
-            modal.Click(IDOK);
+            modal.Click(IDC_CORRECTION_TEST);
+            if (wrong == 0) {
+                EXPECT_FALSE(modal.Enabled(IDC_CORRECTION_TEST));
+                EXPECT_TRUE(modal.Window()->isVisible());
+                modal.Key(Qt::Key_Escape);
+            }
         });
+        EXPECT_EQ(dialog.m_nResult, wrong == 0 ? 0 : 1);
     }
 }
 

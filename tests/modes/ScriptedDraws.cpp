@@ -2,7 +2,6 @@
 
 #include "modes/RandomGenerator.h"
 #include "modes/RandomIndex.h"
-#include "modes/UserMessage.h"
 
 ScriptedDraws::ScriptedDraws()
 {
@@ -15,13 +14,11 @@ ScriptedDraws::ScriptedDraws()
         }
         return m_fallback >= 0 ? m_fallback : generator.Draw();
     });
-    SetUserMessageHandler([this](const std::string& text) { m_messages.push_back(text); });
 }
 
 ScriptedDraws::~ScriptedDraws()
 {
     SetRandomDrawSource({});
-    SetUserMessageHandler({});
 }
 
 void ScriptedDraws::Script(std::vector<int> draws, int thenAlways)

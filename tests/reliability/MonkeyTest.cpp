@@ -9,8 +9,8 @@
 #include "framework/qt/QtHandles.h"
 
 #include "framework/CDialog.h"
-#include "modes/QuestionDialog.h"
-#include "modes/WrongAnswerDialog.h"
+#include "modes/dialogs/QuestionDialog.h"
+#include "modes/dialogs/WrongAnswerDialog.h"
 #include "res/resource.h"
 #include "tests/support/GuiTest.h"
 

@@ -9,7 +9,6 @@
 
 #include "framework/base/CString.h"
 #include "modes/RandomGenerator.h"
-#include "modes/UserMessage.h"
 #include "tests/support/TestSeams.h"
 
 #include <QObject>
@@ -73,12 +72,13 @@ private:
     void Check();
     void Fail(const std::string& what);
     void Note(const Top& top, const std::string& action);
+    // Whether the top dialog has the control; a failure when not.
+    bool HasControl(const Top& top, int id);
 
     CString m_exeDir;
     ClockOverride m_clock;
     MessageBoxRecorder m_boxes;
     UrlRecorder m_urls;
-    UserMessageHandler m_previousUserMessages;
     // Test composition draws from a generator of its own instead of one seeded with the time.
     RandomGenerator m_draws;
     std::deque<std::string> m_recent;

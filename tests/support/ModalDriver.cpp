@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
@@ -79,10 +80,16 @@ void ModalDialog::Click(int id) const
         QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, control->rect().center());
 }
 
-void ModalDialog::Key(int key, Qt::KeyboardModifiers modifiers) const
+void ModalDialog::Key(int key, Qt::KeyboardModifiers modifiers, bool repeat) const
 {
     QWidget* focused = m_pWindow->focusWidget();
-    QTest::keyClick(focused ? focused : m_pWindow, Qt::Key(key), modifiers);
+    QWidget* target = focused ? focused : m_pWindow;
+    if (!repeat) {
+        QTest::keyClick(target, Qt::Key(key), modifiers);
+        return;
+    }
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, QString(), true);
+    QApplication::sendEvent(target, &press);
 }
 
 void ModalDialog::Type(int id, const QString& text) const
@@ -105,6 +112,30 @@ QImage ModalDialog::Grab() const
     return m_pWindow->grab().toImage();
 }
 
+CString ModalDialog::Text(int id) const
+{
+    const QWidget* control = Control(id);
+    return control ? WindowOf(control)->GetWindowText() : CString("<no control>");
+}
+
+bool ModalDialog::Enabled(int id) const
+{
+    const QWidget* control = Control(id);
+    return control && control->isEnabled();
+}
+
+bool ModalDialog::Shown(int id) const
+{
+    const QWidget* control = Control(id);
+    return control && control->isVisible();
+}
+
+QRect ModalDialog::Rect(int id) const
+{
+    const QWidget* control = Control(id);
+    return control ? control->geometry() : QRect();
+}
+
 void OnNextModal(std::function<void(ModalDialog&)> body, int timeoutMs)
 {
     QPointer<QWidget> before = QApplication::activeModalWidget();
@@ -120,6 +151,25 @@ void OnNextModal(std::function<void(ModalDialog&)> body, int timeoutMs)
             body(modal);
         },
         timeoutMs, "modal dialog");
+}
+
+void OnNextDialog(UINT templateId, std::function<void(ModalDialog&)> body, int timeoutMs)
+{
+    QPointer<QWidget> before = QApplication::activeModalWidget();
+    WhenFound(
+        [before, templateId] {
+            QWidget* modal = QApplication::activeModalWidget();
+            const auto* dialog = modal ? dynamic_cast<const CDialog*>(WindowOf(modal)) : nullptr;
+            return dialog && modal != before && modal->isVisible() && dialog->GetTemplateId() == templateId
+                       ? modal
+                       : nullptr;
+        },
+        [body](QWidget* window) {
+            QApplication::setActiveWindow(window);
+            ModalDialog modal(window);
+            body(modal);
+        },
+        timeoutMs, "dialog of that template");
 }
 
 void OnNextPopup(std::function<void(QMenu&)> body, int timeoutMs)

@@ -9,11 +9,16 @@
 //     });
 //
 // A dialog opened by something the test does (a button that opens a nested dialog) is
-// reached by queueing its actions with OnNextModal before the click that opens it, and a
-// popup menu (the system menu) likewise with OnNextPopup. A dialog still open after the
-// timeout fails the test and is closed, so a broken test cannot hang the run.
+// reached by queueing its actions with OnNextModal (or OnNextDialog, for the next one of a
+// template) before the click that opens it, and a popup menu (the system menu) likewise with
+// OnNextPopup. A dialog still open after the timeout fails the test and is closed, so a
+// broken test cannot hang the run.
+
+#include "framework/base/CString.h"
+#include "framework/base/WinTypes.h"
 
 #include <QImage>
+#include <QRect>
 #include <QString>
 
 #include <functional>
@@ -34,12 +39,20 @@ public:
     QWidget* Control(int id) const;
     // A left click in the middle of the control.
     void Click(int id) const;
-    // A key press and release, sent to the focused control (the dialog when none).
-    void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const;
+    // A key press and release, sent to the focused control (the dialog when none); with
+    // repeat, a press that a held key repeats.
+    void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, bool repeat = false) const;
     // Focuses the edit, selects its text and types text over it, key by key.
     void Type(int id, const QString& text) const;
     // The dialog as it is on screen now.
     QImage Grab() const;
+
+    // What the control with id shows: its text, whether it is enabled and shown, and its
+    // rectangle in the dialog's client coordinates.
+    CString Text(int id) const;
+    bool Enabled(int id) const;
+    bool Shown(int id) const;
+    QRect Rect(int id) const;
 
 private:
     QWidget* m_pWindow;
@@ -51,6 +64,9 @@ int RunModal(CDialog& dialog, std::function<void(ModalDialog&)> body, int timeou
 
 // Runs body inside the next modal loop that starts.
 void OnNextModal(std::function<void(ModalDialog&)> body, int timeoutMs = 5000);
+// Runs body inside the next modal dialog of template templateId that opens, other than the
+// one whose loop runs now.
+void OnNextDialog(UINT templateId, std::function<void(ModalDialog&)> body, int timeoutMs = 5000);
 
 // Runs body once the next popup menu is open.
 void OnNextPopup(std::function<void(QMenu&)> body, int timeoutMs = 5000);

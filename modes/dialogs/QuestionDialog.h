@@ -1,17 +1,19 @@
 #pragma once
 // The window in which the learner works through questions, one at a time: in learning
-// mode paging freely through the whole bank, in exam mode walking the stored test list,
-// answering by clicking an answer text, optionally against the clock. The caller sets
-// m_bLearning (and m_nQuestion when learning) before DoModal and reads m_nQuestion, the
-// bank index of the question on screen, after the window has closed.
+// mode paging freely through the whole bank, in exam mode showing what its ExamSession
+// asks and forwarding answers, popups and clock ticks to it. The caller sets m_bLearning
+// (and m_nQuestion when learning) before DoModal and reads m_nQuestion, the bank index of
+// the question on screen, after the window has closed.
 
 #include "framework/CGdiObjects.h"
 #include "framework/CStatic.h"
-#include "framework/base/CTime.h"
+#include "modes/ExamSession.h"
+#include "modes/LearningNavigation.h"
 #include "ui/GradientDialog.h"
 #include "ui/PillButton.h"
 
 #include <memory>
+#include <optional>
 
 class ImageObject;
 class Question;
@@ -23,7 +25,6 @@ public:
     ~QuestionDialog() override;
 
     void ShowQuestion();
-    void CheckAnswer(int answer);
 
     CFont m_font;
     int m_nQuestion = 0;
@@ -35,16 +36,18 @@ public:
     int m_nQuestionWidth = 0;
     bool m_bLearning = false;
     int m_nCorrect = -1;
-    CTime m_startTime;
 
 protected:
     void DoDataExchange(CDataExchange* dx) override;
     BOOL OnInitDialog() override;
+    void OnOK() override;
+    void OnCancel() override;
     BOOL OnEraseBkgnd(CDC* dc) override;
     HBRUSH OnCtlColor(CDC* dc, CWnd* control, UINT controlKind) override;
     BOOL OnSetCursor(CWnd* window, UINT hitTest, UINT message) override;
     void OnTimer(UINT_PTR id) override;
     BOOL OnDialogKey(UINT virtualKey) override;
+    BOOL PreTranslateKey(UINT virtualKey, BOOL repeat) override;
 
 private:
     void OnFirst();
@@ -54,17 +57,14 @@ private:
     void OnNextTen();
     void OnLast();
     void OnBack();
-    void OnAnswerA() { CheckAnswer(0); }
-    void OnAnswerB() { CheckAnswer(1); }
-    void OnAnswerC() { CheckAnswer(2); }
+    void OnAnswerA() { Answer(0); }
+    void OnAnswerB() { Answer(1); }
+    void OnAnswerC() { Answer(2); }
 
-    void GoTo(long long question);
-    bool ClockRuns() const;
-    void TimeOut();
-    // The clock's text for the remaining time, given as "HH:MM:SS".
-    void SetClockText(const char* remaining);
-    void CountRestAsWrong();
-    void ListWrong(int question);
+    void Move(LearningMove move);
+    void Answer(int answer);
+    void Follow(ExamSession::Step step);
+    void ShowClock();
     const Question* ShownQuestion() const;
 
     PillButton m_btnNextTen;
@@ -82,9 +82,6 @@ private:
     CString m_strAnswerC;
     CString m_strTime;
     CStatic m_text[4];
-    // Set while the wrong-answer popup of an answer is open: a time-out that falls then
-    // waits until the answer has been dealt with.
-    bool m_bAnswering = false;
-    bool m_bTimeOutPending = false;
-    bool m_bClosing = false;
+    // The test of an exam window, from its opening on.
+    std::optional<ExamSession> m_exam;
 };

@@ -5,13 +5,12 @@
 #include "framework/Cursor.h"
 #include "framework/DataExchange.h"
 #include "framework/Gdiplus.h"
+#include "framework/base/CTime.h"
 #include "model/ModelObjects.h"
 #include "modes/PicturePath.h"
+#include "modes/QuestionTexts.h"
 #include "res/resource.h"
 #include "ui/ImageObject.h"
-
-#include <algorithm>
-#include <limits>
 
 namespace {
 
@@ -22,6 +21,29 @@ constexpr UINT kClockPeriodMs = 500;
 constexpr int kMinimumSlotHeight = 45;
 
 const int kTextControls[4] = {IDC_QUESTION_TEXT, IDC_ANSWER_A, IDC_ANSWER_B, IDC_ANSWER_C};
+
+std::int64_t Now()
+{
+    return CTime::GetCurrentTime().GetTime();
+}
+
+// The answer a key gives in an exam, -1 for none.
+int AnswerOfKey(UINT virtualKey)
+{
+    switch (virtualKey) {
+    case 'A':
+    case '1':
+        return 0;
+    case 'B':
+    case '2':
+        return 1;
+    case 'C':
+    case '3':
+        return 2;
+    default:
+        return -1;
+    }
+}
 
 } // namespace
 
@@ -67,8 +89,9 @@ BOOL QuestionDialog::OnInitDialog()
     GradientDialog::OnInitDialog();
     SetGradientColors(LightBlue, White);
 
-    m_startTime = CTime::GetCurrentTime();
-    SetClockText("00:00:00");
+    if (!m_bLearning)
+        m_exam.emplace(theSettings, theQuestionBank, Now);
+    m_strTime.Format("Zbývající čas : %s", "00:00:00");
 
     m_font.CreateFont(12, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, FF_SWISS, "Arial");
     SetFont(&m_font);
@@ -81,8 +104,7 @@ BOOL QuestionDialog::OnInitDialog()
                              static_cast<CWnd*>(&m_btnNext), static_cast<CWnd*>(&m_btnLast),
                              static_cast<CWnd*>(&m_btnPrevTen), static_cast<CWnd*>(&m_btnNextTen)})
             button->ShowWindow(SW_HIDE);
-        const Settings& s = theSettings;
-        m_nQuestion = s.m_testPos >= 0 && s.m_testPos < s.m_testCount ? s.m_test[s.m_testPos] : 0;
+        m_nQuestion = m_exam->Question();
     }
 
     GetClientRect(&m_rcClient);
@@ -99,7 +121,7 @@ BOOL QuestionDialog::OnInitDialog()
 
     ShowQuestion();
 
-    if (ClockRuns())
+    if (m_exam && m_exam->Timed())
         SetTimer(kClockTimer, kClockPeriodMs);
     else
         m_time.ShowWindow(SW_HIDE);
@@ -119,18 +141,12 @@ void QuestionDialog::ShowQuestion()
     static const Question kNoQuestion;
     const Question& q = ShownQuestion() ? *ShownQuestion() : kNoQuestion;
 
-    m_strQuestion = q.m_strText[0];
+    const QuestionTexts texts = TextsOf(q, !m_bLearning || theSettings.m_bUShowAll);
+    m_strQuestion = texts.question;
+    m_strAnswerA = texts.answers[0];
+    m_strAnswerB = texts.answers[1];
+    m_strAnswerC = texts.answers[2];
     m_nCorrect = q.m_nAnswer;
-    const bool correctKnown = m_nCorrect >= 0 && m_nCorrect <= 2;
-    if (!m_bLearning || theSettings.m_bUShowAll) {
-        m_strAnswerA = "a) " + q.m_strText[1];
-        m_strAnswerB = "b) " + q.m_strText[2];
-        m_strAnswerC = "c) " + q.m_strText[3];
-    } else {
-        m_strAnswerA = correctKnown ? CString(q.m_strText[m_nCorrect + 1]) : CString();
-        m_strAnswerB.clear();
-        m_strAnswerC.clear();
-    }
 
     int slot = (m_nAreaHeight - 25) / 4;
     int width = m_rcClient.Width() - 15;
@@ -207,210 +223,172 @@ HBRUSH QuestionDialog::OnCtlColor(CDC* dc, CWnd* control, UINT controlKind)
     return GetStockObject(NULL_BRUSH);
 }
 
-void QuestionDialog::GoTo(long long question)
+void QuestionDialog::Move(LearningMove move)
 {
-    const long long last = theQuestionBank.GetSize() - 1;
-    m_nQuestion = int(std::clamp(question, 0LL, std::max(last, 0LL)));
+    m_nQuestion = LearningMoveTo(m_nQuestion, move, theQuestionBank.GetSize());
     ShowQuestion();
-}
-
-void QuestionDialog::OnFirst()
-{
-    GoTo(0);
-}
-void QuestionDialog::OnPrevTen()
-{
-    GoTo(m_nQuestion - 10LL);
-}
-void QuestionDialog::OnPrev()
-{
-    GoTo(m_nQuestion - 1LL);
-}
-void QuestionDialog::OnNext()
-{
-    GoTo(m_nQuestion + 1LL);
-}
-void QuestionDialog::OnNextTen()
-{
-    GoTo(m_nQuestion + 10LL);
-}
-void QuestionDialog::OnLast()
-{
-    GoTo(theQuestionBank.GetSize() - 1LL);
 }
 
 BOOL QuestionDialog::OnDialogKey(UINT virtualKey)
 {
-    if (m_bLearning) {
-        switch (virtualKey) {
-        case VK_LEFT:
-            OnPrev();
-            return TRUE;
-        case VK_RIGHT:
-            OnNext();
-            return TRUE;
-        case VK_PRIOR:
-            OnPrevTen();
-            return TRUE;
-        case VK_NEXT:
-            OnNextTen();
-            return TRUE;
-        case VK_HOME:
-            OnFirst();
-            return TRUE;
-        case VK_END:
-            OnLast();
-            return TRUE;
-        default:
-            return FALSE;
-        }
-    }
+    if (!m_bLearning)
+        return FALSE;
     switch (virtualKey) {
-    case 'A':
-    case '1':
-        CheckAnswer(0);
+    case VK_LEFT:
+        Move(LearningMove::Back);
         return TRUE;
-    case 'B':
-    case '2':
-        CheckAnswer(1);
+    case VK_RIGHT:
+        Move(LearningMove::Forward);
         return TRUE;
-    case 'C':
-    case '3':
-        CheckAnswer(2);
+    case VK_PRIOR:
+        Move(LearningMove::BackTen);
+        return TRUE;
+    case VK_NEXT:
+        Move(LearningMove::ForwardTen);
+        return TRUE;
+    case VK_HOME:
+        Move(LearningMove::First);
+        return TRUE;
+    case VK_END:
+        Move(LearningMove::Last);
         return TRUE;
     default:
         return FALSE;
     }
 }
 
-void QuestionDialog::ListWrong(int question)
+BOOL QuestionDialog::PreTranslateKey(UINT virtualKey, BOOL repeat)
 {
-    Settings& s = theSettings;
-    if (s.m_wrongCount >= 0 && s.m_wrongCount < int(std::size(s.m_wrong)))
-        s.m_wrong[s.m_wrongCount++] = question;
+    if (m_bLearning)
+        return FALSE;
+    // An exam ends only by "Zpět", Escape, its last answer or the time-out: Enter and Space,
+    // which would press the focused "Zpět", do nothing here.
+    if (virtualKey == VK_RETURN || virtualKey == VK_SPACE)
+        return TRUE;
+    // A, B, C and 1, 2, 3 answer at once, and an answer is final: a held key's repeats would
+    // answer the questions after it, so only a fresh press counts.
+    const int answer = AnswerOfKey(virtualKey);
+    if (answer < 0)
+        return FALSE;
+    if (!repeat)
+        Answer(answer);
+    return TRUE;
 }
 
-void QuestionDialog::CheckAnswer(int answer)
+void QuestionDialog::OnFirst()
 {
-    if (m_bLearning || m_bClosing || m_bAnswering)
-        return;
-    Settings& s = theSettings;
+    Move(LearningMove::First);
+}
+void QuestionDialog::OnPrevTen()
+{
+    Move(LearningMove::BackTen);
+}
+void QuestionDialog::OnPrev()
+{
+    Move(LearningMove::Back);
+}
+void QuestionDialog::OnNext()
+{
+    Move(LearningMove::Forward);
+}
+void QuestionDialog::OnNextTen()
+{
+    Move(LearningMove::ForwardTen);
+}
+void QuestionDialog::OnLast()
+{
+    Move(LearningMove::Last);
+}
 
-    if (answer == m_nCorrect) {
-        ++s.m_rightCount;
-    } else {
-        ListWrong(m_nQuestion);
-        if (s.m_nZKontrolaOdpovedi == 0) {
-            const char* letter = m_nCorrect == 0   ? "a)"
-                                 : m_nCorrect == 1 ? "b)"
-                                 : m_nCorrect == 2 ? "c)"
-                                                   : "";
-            const Question* q = ShownQuestion();
-            const CString correctText =
-                q && m_nCorrect >= 0 && m_nCorrect <= 2 ? CString(q->m_strText[m_nCorrect + 1]) : CString();
+void QuestionDialog::Answer(int answer)
+{
+    if (m_exam)
+        Follow(m_exam->Answer(answer));
+}
+
+void QuestionDialog::Follow(ExamSession::Step step)
+{
+    for (;;) {
+        switch (step) {
+        case ExamSession::Step::Stay:
+            return;
+        case ExamSession::Step::ShowQuestion:
+            m_nQuestion = m_exam->Question();
+            ShowQuestion();
+            return;
+        case ExamSession::Step::ShowWrongAnswer: {
             WrongAnswerDialog popup;
-            popup.m_strMessage.Format("Správná odpověď je %s :\n%s", letter, correctText.c_str());
-            m_bAnswering = true;
+            popup.m_strMessage.Format("Správná odpověď je %s :\n%s", m_exam->CorrectLetter().c_str(),
+                                      m_exam->CorrectText().c_str());
             popup.DoModal();
-            m_bAnswering = false;
+            break;
         }
+        case ExamSession::Step::ShowTimeOut: {
+            // The timer stops first, so that ticks do not pile up behind the popup.
+            KillTimer(kClockTimer);
+            m_nQuestion = m_exam->Question();
+            ShowClock();
+            WrongAnswerDialog popup;
+            popup.m_strMessage = "\n\n\n\n\t\t!!! Čas na test vypršel !!!";
+            popup.DoModal();
+            break;
+        }
+        case ExamSession::Step::Close:
+            m_nQuestion = m_exam->Question();
+            KillTimer(kClockTimer);
+            GradientDialog::OnOK();
+            return;
+        }
+        step = m_exam->PopupClosed();
     }
-
-    ++s.m_testPos;
-    if (s.m_testPos >= s.m_testCount) {
-        s.m_bZOnlyNew = true;
-        OnBack();
-        return;
-    }
-    m_nQuestion = s.m_test[s.m_testPos];
-    if (m_bTimeOutPending) {
-        TimeOut();
-        return;
-    }
-    ShowQuestion();
 }
 
-void QuestionDialog::SetClockText(const char* remaining)
+void QuestionDialog::ShowClock()
 {
-    m_strTime.Format("Zbývající čas : %s", remaining);
-}
-
-bool QuestionDialog::ClockRuns() const
-{
-    return theSettings.m_nTimeTest == 1 && !m_bLearning;
+    m_strTime.Format("Zbývající čas : %s", m_exam->RemainingTime().c_str());
+    UpdateData(FALSE);
+    CRect area;
+    m_time.GetWindowRect(&area);
+    ScreenToClient(&area);
+    InvalidateRect(&area, TRUE);
 }
 
 void QuestionDialog::OnTimer(UINT_PTR id)
 {
-    if (id == kClockTimer && ClockRuns() && !m_bClosing) {
-        const long long used = (CTime::GetCurrentTime() - m_startTime).GetTotalSeconds() +
-                               static_cast<long long>(theSettings.m_nTimeOver);
-        const long long limit = static_cast<long long>(theSettings.m_nTimeTotal) * 60;
-        if (used < limit) {
-            SetClockText(CTimeSpan(limit - used).Format("%H:%M:%S").c_str());
-            UpdateData(FALSE);
-            CRect area;
-            m_time.GetWindowRect(&area);
-            ScreenToClient(&area);
-            InvalidateRect(&area, TRUE);
-        } else if (m_bAnswering) {
-            // The wrong-answer popup is open: show that the time is up and let the
-            // answer finish before the test ends.
+    if (id == kClockTimer && m_exam && m_exam->ClockTicking()) {
+        const ExamSession::Step step = m_exam->Tick();
+        ShowClock();
+        if (!m_exam->ClockTicking())
             KillTimer(kClockTimer);
-            m_bTimeOutPending = true;
-            SetClockText("00:00:00");
-            UpdateData(FALSE);
-        } else {
-            TimeOut();
-        }
+        Follow(step);
     }
     GradientDialog::OnTimer(id);
 }
 
-void QuestionDialog::TimeOut()
-{
-    m_bTimeOutPending = false;
-    KillTimer(kClockTimer);
-    SetClockText("00:00:00");
-    UpdateData(FALSE);
-
-    WrongAnswerDialog popup;
-    popup.m_strMessage = "\n\n\n\n\t\t!!! Čas na test vypršel !!!";
-    m_bAnswering = true;
-    popup.DoModal();
-    m_bAnswering = false;
-
-    CountRestAsWrong();
-    theSettings.m_bZOnlyNew = true;
-    OnBack();
-}
-
-void QuestionDialog::CountRestAsWrong()
-{
-    Settings& s = theSettings;
-    while (s.m_testPos < s.m_testCount) {
-        ListWrong(m_nQuestion);
-        ++s.m_testPos;
-        if (s.m_testPos < s.m_testCount)
-            m_nQuestion = s.m_test[s.m_testPos];
-    }
-}
-
 void QuestionDialog::OnBack()
 {
-    if (m_bClosing)
-        return;
-    m_bClosing = true;
-    if (ClockRuns()) {
-        // The stored sum is 32 bits wide; a file may hold a value near its top, and the
-        // sum must stop there rather than wrap round to a negative time.
-        const long long used = static_cast<long long>(theSettings.m_nTimeOver) +
-                               (CTime::GetCurrentTime() - m_startTime).GetTotalSeconds();
-        theSettings.m_nTimeOver = int(
-            std::clamp<long long>(used, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+    if (m_exam) {
+        m_exam->Leave();
         KillTimer(kClockTimer);
     }
     GradientDialog::OnOK();
+}
+
+void QuestionDialog::OnOK()
+{
+    // Enter reaches an exam window as IDOK when no button has the focus; it ends nothing.
+    if (!m_exam)
+        GradientDialog::OnOK();
+}
+
+void QuestionDialog::OnCancel()
+{
+    // Escape and the caption's close button leave an exam as "Zpět" does, time included.
+    if (m_exam) {
+        m_exam->Leave();
+        KillTimer(kClockTimer);
+    }
+    GradientDialog::OnCancel();
 }
 
 BOOL QuestionDialog::OnSetCursor(CWnd* window, UINT hitTest, UINT message)

@@ -2,10 +2,18 @@
 
 #include "framework/DataExchange.h"
 #include "model/ModelObjects.h"
-#include "modes/ComposeTest.h"
 #include "res/resource.h"
 
 #include <algorithm>
+
+namespace {
+
+constexpr int kSimulatedTest = 2;
+constexpr int kTimeLimited = 1;
+// Beyond 999 minutes (16 hours and more) a limit is no exam any more.
+constexpr int kMaxMinutes = 999;
+
+} // namespace
 
 ExamSettingsDialog::ExamSettingsDialog() : GradientDialog(IDD_EXAM_SETTINGS, nullptr)
 {
@@ -61,8 +69,9 @@ void ExamSettingsDialog::UpdateControls()
 void ExamSettingsDialog::OnTestChoice()
 {
     // A failed check ends the exchange before the choice is read. While the stored test is
-    // chosen the count box is disabled, so a count the bank cannot serve (a stored count
-    // above a smaller bank) could then never be corrected: go to "Nový test", which opens it.
+    // chosen the count and minutes boxes are disabled, so a number that fails its check (a
+    // stored count above a smaller bank) could then never be corrected: go to "Nový test",
+    // which opens them.
     if (!UpdateData(TRUE))
         m_nNewTest = 0;
     UpdateControls();
@@ -74,10 +83,17 @@ void ExamSettingsDialog::DoDataExchange(CDataExchange* dx)
     DDX_Text(dx, IDC_QUESTION_COUNT, m_nQuestionCount);
     DDX_Text(dx, IDC_MINUTES, m_nMinutes);
     if (dx->m_bSaveAndValidate) {
-        // A failed check focuses the control exchanged last; that must be the count box,
-        // not the minutes box exchanged after it.
-        dx->PrepareEditCtrl(IDC_QUESTION_COUNT);
-        DDV_MinMaxInt(dx, m_nQuestionCount, 1, MaxQuestionCount());
+        // Each number is checked only where it is used, as the choices stand on screen (they
+        // reach the members only after the checks). A failed check focuses the control
+        // exchanged last, so each check names its box first.
+        if (m_orderChoice.GetSelection() == kSimulatedTest) {
+            dx->PrepareEditCtrl(IDC_QUESTION_COUNT);
+            DDV_MinMaxInt(dx, m_nQuestionCount, 1, MaxQuestionCount());
+        }
+        if (m_timeChoice.GetSelection() == kTimeLimited) {
+            dx->PrepareEditCtrl(IDC_MINUTES);
+            DDV_MinMaxInt(dx, m_nMinutes, 1, kMaxMinutes);
+        }
     }
     DDX_Control(dx, IDCANCEL, m_btnCancel);
     DDX_Control(dx, IDOK, m_btnOK);
