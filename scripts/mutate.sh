@@ -24,16 +24,16 @@ payload name position bound off by one @@ storage/TreePayloadReader.cpp @@ stati
 payload depth limit off by one @@ storage/TreePayloadReader.cpp @@ depth + 1 > TreeFormat::kMaxDepth @@ depth + 1 > TreeFormat::kMaxDepth + 1
 node end marker confused with node start @@ storage/TreeFormat.h @@ kNodeEnd = 0xFE; @@ kNodeEnd = 0xFD;
 value look-up takes the last of duplicates @@ storage/TreeNode.cpp @@ m_valuePositions.try_emplace( @@ m_valuePositions.insert_or_assign(
-stale temporaries: digit count off by one @@ storage/TreeFile.cpp @@ kTemporaryDigits = 8; @@ kTemporaryDigits = 7;
-save renames before the data is on disk @@ storage/TreeFile.cpp @@ if (::fsync(m_fd) != 0) { @@ if (false) {
-bank count limit off by one @@ model/QuestionBank.cpp @@ count > kMaxQuestions @@ count >= kMaxQuestions
-bank takes the last duplicate question @@ model/QuestionBank.cpp @@ child.GetName() == "otazka" &&
-            !children[static_cast<std::size_t>(index)] @@ child.GetName() == "otazka"
+stale temporaries: digit count off by one @@ storage/TemporaryFile.cpp @@ kTemporaryDigits = 8; @@ kTemporaryDigits = 7;
+save renames before the data is on disk @@ storage/TemporaryFilePosix.cpp @@ if (::fsync(m_fd) != 0) { @@ if (false) {
+bank count limit off by one @@ model/QuestionBank.cpp @@ count > QuestionSchema::kMaxStoredQuestions @@ count >= QuestionSchema::kMaxStoredQuestions
+bank takes the last duplicate question @@ model/QuestionBank.cpp @@ child.GetName() == QuestionSchema::kQuestion &&
+            !children[static_cast<std::size_t>(index)] @@ child.GetName() == QuestionSchema::kQuestion
 settings: stored position may pass the count @@ model/Settings.cpp @@ m_testPos <= m_testCount; @@ m_testPos <= m_testCount + 1;
 settings: finished test still offered @@ model/Settings.cpp @@ // Every question has been asked: there is nothing to continue.
         m_bZOnlyNew = true; @@ // Every question has been asked: there is nothing to continue.
 settings: learning position bound off by one @@ model/Settings.cpp @@ m_nULast >= bankSize @@ m_nULast > bankSize
-settings: time used stored under another type @@ model/Settings.cpp @@ node->SetLong("m_nTimeOver", m_nTimeOver, 0); @@ node->SetInt("m_nTimeOver", m_nTimeOver, 0);
+settings: time used stored under another type @@ model/PersistedSettings.cpp @@ {"m_nTimeOver", StoredAsLong{&Settings::m_nTimeOver}}, @@ {"m_nTimeOver", &Settings::m_nTimeOver},
 generator: wrong multiplier @@ modes/RandomGenerator.cpp @@ 214013u @@ 214011u
 random index may reach the count @@ modes/RandomIndex.cpp @@ std::clamp<std::int64_t>(index, 0, count - 1) @@ std::clamp<std::int64_t>(index, 0, count)
 compose: two shuffle passes @@ modes/ComposeTest.cpp @@ kShufflePasses = 3; @@ kShufflePasses = 2;
