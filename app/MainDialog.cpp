@@ -16,7 +16,7 @@
 #include "modes/dialogs/ResultsDialog.h"
 #include "res/resource.h"
 #include "storage/CFile.h"
-#include "storage/CFileException.h"
+#include "framework/base/CFileException.h"
 #include "storage/TreeNode.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "storage/CFileException.h"
+#include "framework/base/CFileException.h"
 
 CFile::~CFile()
 {

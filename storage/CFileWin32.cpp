@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "storage/CFileException.h"
-#include "storage/Win32Text.h"
+#include "framework/base/CFileException.h"
+#include "framework/base/Win32Text.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "storage/CompressedFile.h"
 
-#include "storage/CFileException.h"
+#include "framework/base/CFileException.h"
 
 CompressedFile::CompressedFile(const std::string& path, unsigned flags)
 {

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "storage/CFile.h"
-#include "storage/CFileException.h"
+#include "framework/base/CFileException.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <random>
 #include <vector>
 
-#include "storage/CFileException.h"
-#include "storage/Win32Text.h"
+#include "framework/base/CFileException.h"
+#include "framework/base/Win32Text.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <vector>
 
-#include "storage/CFileException.h"
+#include "framework/base/CFileException.h"
 #include "storage/CompressedFile.h"
 #include "storage/TemporaryFile.h"
 #include "storage/TreeFormat.h"

@@ -1,7 +1,7 @@
 #include "framework/FileErrorReport.h"
 
 #include "framework/MessageBox.h"
-#include "storage/CFileException.h"
+#include "framework/base/CFileException.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "framework/qt/MessageDispatch.h"
 
 #include "framework/FileErrorReport.h"
-#include "storage/CFileException.h"
+#include "framework/base/CFileException.h"
 
 #include <vector>
 

@@ -8,7 +8,7 @@
 #include "framework/FileErrorReport.h"
 #include "model/ModelObjects.h"
 #include "res/resource.h"
-#include "storage/CFileException.h"
+#include "framework/base/CFileException.h"
 #include "storage/TreeNode.h"
 #include "tests/support/GuiTest.h"
 #include "tests/support/ModalDriver.h"

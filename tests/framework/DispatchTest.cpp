@@ -8,7 +8,7 @@
 #include "framework/base/Resources.h"
 #include "framework/qt/MessageDispatch.h"
 #include "res/resource.h"
-#include "storage/CFileException.h"
+#include "framework/base/CFileException.h"
 #include "tests/support/GuiTest.h"
 #include "tests/support/ModalDriver.h"
 #include "tests/support/TestSeams.h"

@@ -5,7 +5,7 @@
 #include "framework/Shell.h"
 #include "framework/base/CTime.h"
 #include "framework/base/CTimeSpan.h"
-#include "storage/CFileException.h"
+#include "framework/base/CFileException.h"
 #include "tests/support/TestSeams.h"
 
 #include <gtest/gtest.h>

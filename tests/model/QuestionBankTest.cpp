@@ -7,7 +7,7 @@
 #include "TreeBytes.h"
 #include "model/QuestionBank.h"
 #include "model/QuestionSchema.h"
-#include "storage/CFileException.h"
+#include "framework/base/CFileException.h"
 #include "storage/TreeNode.h"
 
 namespace {

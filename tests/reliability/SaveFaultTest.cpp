@@ -9,7 +9,7 @@
 #include "TempDir.h"
 #include "TreeBytes.h"
 #include "storage/CFile.h"
-#include "storage/CFileException.h"
+#include "framework/base/CFileException.h"
 #include "storage/CompressedFile.h"
 
 #include <gtest/gtest.h>

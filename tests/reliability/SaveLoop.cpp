@@ -2,7 +2,7 @@
 
 #include "SettingsRecords.h"
 
-#include "storage/CFileException.h"
+#include "framework/base/CFileException.h"
 
 #include <cstdlib>
 

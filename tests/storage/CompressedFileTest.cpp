@@ -5,7 +5,7 @@
 #include "MissingPathErrors.h"
 #include "TempDir.h"
 #include "TreeBytes.h"
-#include "storage/CFileException.h"
+#include "framework/base/CFileException.h"
 #include "storage/CompressedFile.h"
 #include "storage/GzipCodec.h"
 

@@ -2,7 +2,7 @@
 // What the system reports for a file that is not there, and for a file in a folder that is not
 // there. POSIX says the same of both; Windows tells them apart, and the second is a bad path.
 
-#include "storage/CFileException.h"
+#include "framework/base/CFileException.h"
 
 #ifdef _WIN32
 #include <windows.h>

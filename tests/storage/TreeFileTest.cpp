@@ -14,7 +14,7 @@
 #include "MissingPathErrors.h"
 #include "TempDir.h"
 #include "TreeBytes.h"
-#include "storage/CFileException.h"
+#include "framework/base/CFileException.h"
 #include "storage/TreeNode.h"
 
 using TreeBytes::Bytes;

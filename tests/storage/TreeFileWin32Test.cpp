@@ -12,7 +12,7 @@
 #include <thread>
 
 #include "TempDir.h"
-#include "storage/CFileException.h"
+#include "framework/base/CFileException.h"
 #include "storage/TreeNode.h"
 
 namespace {

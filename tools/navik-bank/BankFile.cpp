@@ -1,6 +1,6 @@
 #include "tools/navik-bank/BankFile.h"
 
-#include "storage/CFileException.h"
+#include "framework/base/CFileException.h"
 #include "storage/TreeNode.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <iostream>
 
-#include "storage/CFileException.h"
+#include "framework/base/CFileException.h"
 #include "storage/TreeNode.h"
 #include "tools/navik-bank/BankCompiler.h"
 #include "tools/navik-bank/Command.h"

@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "model/QuestionSchema.h"
-#include "storage/CFileException.h"
+#include "framework/base/CFileException.h"
 #include "storage/TreeNode.h"
 
 namespace {

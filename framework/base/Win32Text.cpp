@@ -1,4 +1,4 @@
-#include "storage/Win32Text.h"
+#include "framework/base/Win32Text.h"
 
 #include <windows.h>
 

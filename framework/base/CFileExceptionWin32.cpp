@@ -1,8 +1,8 @@
-#include "storage/CFileException.h"
+#include "framework/base/CFileException.h"
 
 #include <windows.h>
 
-#include "storage/Win32Text.h"
+#include "framework/base/Win32Text.h"
 
 int CFileException::OsErrorToException(long osError)
 {

@@ -1,4 +1,4 @@
-#include "storage/CFileException.h"
+#include "framework/base/CFileException.h"
 
 #include <utility>
 
