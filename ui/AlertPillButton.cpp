@@ -1,12 +1,8 @@
 #include "ui/AlertPillButton.h"
 
-namespace {
-
-constexpr Gdiplus::ARGB kLightRed = 0xFFFF8E8E;
-
-} // namespace
+#include "ui/Palette.h"
 
 Gdiplus::ARGB AlertPillButton::GetFaceColor() const
 {
-    return kLightRed;
+    return Gdiplus::Color::FromCOLORREF(Palette::LightRed).GetValue();
 }

@@ -7,6 +7,7 @@
 
 #include "framework/CDialog.h"
 #include "framework/base/WinTypes.h"
+#include "ui/Palette.h"
 
 #include <memory>
 
@@ -17,9 +18,9 @@ class GradientDialog : public CDialog
 {
 public:
     // The dialog colours, each fading to white.
-    static constexpr COLORREF LightBlue = RGB(142, 212, 255);
-    static constexpr COLORREF LightRed = RGB(255, 142, 142);
-    static constexpr COLORREF White = RGB(255, 255, 255);
+    static constexpr COLORREF LightBlue = Palette::LightBlue;
+    static constexpr COLORREF LightRed = Palette::LightRed;
+    static constexpr COLORREF White = Palette::White;
 
     explicit GradientDialog(UINT templateId, CWnd* parent = nullptr);
     ~GradientDialog() override;

@@ -3,12 +3,7 @@
 #include "framework/Cursor.h"
 #include "res/resource.h"
 #include "ui/ButtonPainter.h"
-
-namespace {
-
-constexpr Gdiplus::ARGB kLightBlue = 0xFF8ED4FF;
-
-} // namespace
+#include "ui/Palette.h"
 
 PillButton::PillButton()
 {
@@ -37,7 +32,7 @@ BOOL PillButton::SetCursorResource(UINT id, BOOL repaint)
 
 Gdiplus::ARGB PillButton::GetFaceColor() const
 {
-    return kLightBlue;
+    return Gdiplus::Color::FromCOLORREF(Palette::LightBlue).GetValue();
 }
 
 BOOL PillButton::OnSetCursor(CWnd* window, UINT hitTest, UINT message)

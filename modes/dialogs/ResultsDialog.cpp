@@ -4,6 +4,7 @@
 #include "framework/DataExchange.h"
 #include "model/ModelObjects.h"
 #include "res/resource.h"
+#include "ui/Palette.h"
 
 ResultsDialog::ResultsDialog() : GradientDialog(IDD_RESULTS, nullptr)
 {
@@ -56,9 +57,9 @@ HBRUSH ResultsDialog::OnCtlColor(CDC* dc, CWnd* control, UINT controlKind)
         dc->SelectObject(&m_font);
     }
     if (id == IDC_RESULT_RIGHT)
-        dc->SetTextColor(RGB(0, 128, 0));
+        dc->SetTextColor(Palette::RightCount);
     if (id == IDC_RESULT_WRONG)
-        dc->SetTextColor(RGB(255, 0, 0));
+        dc->SetTextColor(Palette::WrongCount);
     return GetStockObject(NULL_BRUSH);
 }
 
