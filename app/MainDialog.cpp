@@ -5,6 +5,7 @@
 #include "framework/CMenu.h"
 #include "framework/CPaintDC.h"
 #include "framework/DataExchange.h"
+#include "framework/base/CFileException.h"
 #include "model/ModelObjects.h"
 #include "modes/ComposeTest.h"
 #include "modes/CorrectionTest.h"
@@ -16,7 +17,6 @@
 #include "modes/dialogs/ResultsDialog.h"
 #include "res/resource.h"
 #include "storage/CFile.h"
-#include "framework/base/CFileException.h"
 #include "storage/TreeNode.h"
 
 namespace {

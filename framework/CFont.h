@@ -44,7 +44,6 @@ public:
                     BYTE quality, BYTE pitchAndFamily, const char* faceName);
     BOOL CreateFontIndirect(const LOGFONT* logFont);
     // Size in tenths of a point at 96 pixels per inch.
-    BOOL CreatePointFont(int pointSizeTenths, const char* faceName);
     int GetLogFont(LOGFONT* logFont) const;
     bool IsCreated() const { return m_bCreated; }
 

@@ -8,7 +8,5 @@ class CSpinButtonCtrl : public CWnd
 {
 public:
     void SetRange(int lower, int upper);
-    void SetRange32(int lower, int upper) { SetRange(lower, upper); }
     int SetPos(int position);
-    int GetPos() const;
 };

@@ -55,14 +55,11 @@ public:
     void GetWindowRect(CRect* rect) const;
     void ScreenToClient(CRect* rect) const;
     void ScreenToClient(CPoint* point) const;
-    void ClientToScreen(CPoint* point) const;
 
     void Invalidate(BOOL erase = TRUE);
     void InvalidateRect(const CRect* rect, BOOL erase = TRUE);
-    void UpdateWindow();
 
     void SetFont(CFont* font, BOOL redraw = TRUE);
-    CFont* GetFont() const;
     void SetIcon(HICON icon, BOOL bigIcon);
 
     // Window timers by id; ticks keep coming while a nested modal dialog runs.

@@ -4,8 +4,8 @@
 #include <climits>
 #include <cstring>
 
-#include "storage/CFile.h"
 #include "framework/base/CFileException.h"
+#include "storage/CFile.h"
 
 namespace {
 

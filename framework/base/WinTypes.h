@@ -153,7 +153,6 @@ struct CRect
     int Height() const { return bottom - top; }
     CPoint TopLeft() const { return {left, top}; }
     bool PtInRect(CPoint p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
-    bool IsRectEmpty() const { return right <= left || bottom <= top; }
     void OffsetRect(int dx, int dy)
     {
         left += dx;

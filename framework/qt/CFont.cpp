@@ -52,12 +52,6 @@ BOOL CFont::CreateFontIndirect(const LOGFONT* logFont)
     return TRUE;
 }
 
-BOOL CFont::CreatePointFont(int pointSizeTenths, const char* faceName)
-{
-    return CreateFont(-MulDiv(pointSizeTenths, 96, 720), 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0,
-                      0, 0, faceName);
-}
-
 int CFont::GetLogFont(LOGFONT* logFont) const
 {
     if (!logFont || !m_bCreated)

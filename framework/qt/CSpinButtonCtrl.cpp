@@ -29,9 +29,3 @@ int CSpinButtonCtrl::SetPos(int position)
     spin->SetPos(position);
     return previous;
 }
-
-int CSpinButtonCtrl::GetPos() const
-{
-    SpinWidget* spin = SpinOf(this);
-    return spin ? spin->Pos() : 0;
-}

@@ -231,14 +231,6 @@ void CWnd::ScreenToClient(CPoint* point) const
     *point = CPoint(local.x(), local.y());
 }
 
-void CWnd::ClientToScreen(CPoint* point) const
-{
-    if (!point || !m_hWnd)
-        return;
-    const QPoint global = ToWidget(m_hWnd)->mapToGlobal(QPoint(point->x, point->y));
-    *point = CPoint(global.x(), global.y());
-}
-
 void CWnd::Invalidate(BOOL)
 {
     if (ToWidget(m_hWnd))
@@ -255,26 +247,14 @@ void CWnd::InvalidateRect(const CRect* rect, BOOL)
         ToWidget(m_hWnd)->update();
 }
 
-void CWnd::UpdateWindow()
-{
-    if (ToWidget(m_hWnd))
-        ToWidget(m_hWnd)->repaint();
-}
-
 void CWnd::SetFont(CFont* font, BOOL redraw)
 {
     if (!m_hWnd)
         return;
-    WindowData::SetFont(ToWidget(m_hWnd), font);
     if (font && font->IsCreated())
         ToWidget(m_hWnd)->setFont(ToQFont(*font));
     if (redraw)
         ToWidget(m_hWnd)->update();
-}
-
-CFont* CWnd::GetFont() const
-{
-    return m_hWnd ? WindowData::Font(ToWidget(m_hWnd)) : nullptr;
 }
 
 void CWnd::SetIcon(HICON icon, BOOL)

@@ -3,7 +3,6 @@
 #include "framework/qt/QtHandles.h"
 
 #include "framework/CButton.h"
-#include "framework/CEdit.h"
 #include "framework/CFont.h"
 #include "framework/CSpinButtonCtrl.h"
 #include "framework/CStatic.h"
@@ -37,7 +36,7 @@ Created CreateControl(QWidget* dialog, const ControlTemplate& control)
     case ControlKind::Edit: {
         auto* widget = new EditWidget(dialog, control.style);
         widget->setFocusPolicy((control.style & WS_TABSTOP) ? Qt::StrongFocus : Qt::ClickFocus);
-        return {widget, std::make_unique<CEdit>()};
+        return {widget, std::make_unique<CWnd>()};
     }
     case ControlKind::UpDown:
         return {new SpinWidget(dialog, control.style), std::make_unique<CSpinButtonCtrl>()};
@@ -69,7 +68,6 @@ std::vector<std::unique_ptr<CWnd>> CreateControls(QWidget* dialog, const DialogT
         auto [widget, binding] = CreateControl(dialog, control);
         WindowData::SetId(widget, control.id);
         WindowData::SetStyle(widget, control.style);
-        WindowData::SetFont(widget, font);
         widget->setFont(ToQFont(*font));
         widget->setGeometry(MapDialogRect(units, control.x, control.y, control.cx, control.cy));
         binding->Attach(ToHwnd(widget));

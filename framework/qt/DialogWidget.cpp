@@ -48,7 +48,6 @@ DialogWidget::DialogWidget(CDialog* dialog, const DialogTemplate& dialogTemplate
     // platform reports, so that dialog units come out as on Windows.
     m_font.CreateFont(-MulDiv(dialogTemplate.pointSize, 96, 72), 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET,
                       0, 0, 0, 0, dialogTemplate.fontFace);
-    WindowData::SetFont(this, &m_font);
     setFont(ToQFont(m_font));
     const BaseUnits units = BaseUnitsOf(font());
     setFixedSize(MapDialogSize(units, dialogTemplate.cx, dialogTemplate.cy));

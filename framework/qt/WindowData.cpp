@@ -12,7 +12,6 @@ struct Record
     int id = 0;
     DWORD style = 0;
     CString text;
-    CFont* font = nullptr;
     bool leaveTracked = false;
 };
 
@@ -76,17 +75,6 @@ CString Text(const QWidget* widget)
 void SetText(QWidget* widget, const CString& text)
 {
     Ensure(widget).text = text;
-}
-
-CFont* Font(const QWidget* widget)
-{
-    const Record* record = Find(widget);
-    return record ? record->font : nullptr;
-}
-
-void SetFont(QWidget* widget, CFont* font)
-{
-    Ensure(widget).font = font;
 }
 
 bool LeaveTracked(const QWidget* widget)

@@ -8,7 +8,6 @@
 #include "framework/base/WinTypes.h"
 
 class QWidget;
-class CFont;
 
 namespace WindowData {
 
@@ -18,8 +17,6 @@ DWORD Style(const QWidget* widget);
 void SetStyle(QWidget* widget, DWORD style);
 CString Text(const QWidget* widget);
 void SetText(QWidget* widget, const CString& text);
-CFont* Font(const QWidget* widget);
-void SetFont(QWidget* widget, CFont* font);
 bool LeaveTracked(const QWidget* widget);
 void SetLeaveTracked(QWidget* widget, bool tracked);
 

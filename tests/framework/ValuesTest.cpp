@@ -3,9 +3,9 @@
 
 #include "framework/FileErrorReport.h"
 #include "framework/Shell.h"
+#include "framework/base/CFileException.h"
 #include "framework/base/CTime.h"
 #include "framework/base/CTimeSpan.h"
-#include "framework/base/CFileException.h"
 #include "tests/support/TestSeams.h"
 
 #include <gtest/gtest.h>

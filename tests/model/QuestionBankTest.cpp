@@ -5,9 +5,9 @@
 
 #include "TempDir.h"
 #include "TreeBytes.h"
+#include "framework/base/CFileException.h"
 #include "model/QuestionBank.h"
 #include "model/QuestionSchema.h"
-#include "framework/base/CFileException.h"
 #include "storage/TreeNode.h"
 
 namespace {

@@ -8,8 +8,8 @@
 
 #include "TempDir.h"
 #include "TreeBytes.h"
-#include "storage/CFile.h"
 #include "framework/base/CFileException.h"
+#include "storage/CFile.h"
 #include "storage/CompressedFile.h"
 
 #include <gtest/gtest.h>

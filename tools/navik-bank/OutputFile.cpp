@@ -3,8 +3,8 @@
 #include <QFileInfo>
 #include <filesystem>
 
-#include "model/QuestionSchema.h"
 #include "framework/base/CFileException.h"
+#include "model/QuestionSchema.h"
 #include "storage/TreeNode.h"
 
 namespace {

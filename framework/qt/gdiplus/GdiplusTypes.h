@@ -78,10 +78,6 @@ public:
     }
 
     constexpr ARGB GetValue() const { return m_argb; }
-    constexpr std::uint8_t GetA() const { return std::uint8_t(m_argb >> 24); }
-    constexpr std::uint8_t GetR() const { return std::uint8_t(m_argb >> 16); }
-    constexpr std::uint8_t GetG() const { return std::uint8_t(m_argb >> 8); }
-    constexpr std::uint8_t GetB() const { return std::uint8_t(m_argb); }
 
     // An opaque colour from a Windows colour value (0x00BBGGRR).
     static constexpr Color FromCOLORREF(std::uint32_t colorRef)
