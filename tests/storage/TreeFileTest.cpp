@@ -198,14 +198,7 @@ TEST(TreeFileFormat, ANodeOfManyValuesFindsTheFirstOfDuplicatesAndLaterValues)
 
 void FillRandomly(TreeNode& node, std::mt19937& rng, int depth)
 {
-    static const char* const kNames[] = {"Main",
-                                         "otazka",
-                                         "text",
-                                         "m_test",
-                                         "",
-                                         "U\xE8"
-                                         "en\xED",
-                                         "a b"};
+    static const char* const kNames[] = {"Main", "otazka", "text", "m_test", "", "U\xE8\x65n\xED", "a b"};
     static const std::uint8_t kTypes[] = {1, 2, 4, 6, 0, 3, 200};
     auto pick = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
     const int values = pick(9);
