@@ -10,7 +10,7 @@ const char* const AboutDialog::kHomePage = "http://navik.example.org/index.php?p
 
 AboutDialog::AboutDialog() : GradientDialog(IDD_ABOUTBOX, nullptr)
 {
-    SetGradientColors(LightBlue, White);
+    SetGradientColors(Palette::LightBlue, Palette::White);
     MapCommand(IDC_HOME_PAGE, &AboutDialog::OnHomePage);
 }
 

@@ -43,7 +43,6 @@ public:
                     BYTE underline, BYTE strikeOut, BYTE charSet, BYTE outPrecision, BYTE clipPrecision,
                     BYTE quality, BYTE pitchAndFamily, const char* faceName);
     BOOL CreateFontIndirect(const LOGFONT* logFont);
-    // Size in tenths of a point at 96 pixels per inch.
     int GetLogFont(LOGFONT* logFont) const;
     bool IsCreated() const { return m_bCreated; }
 

@@ -17,11 +17,6 @@ class CBitmap;
 class GradientDialog : public CDialog
 {
 public:
-    // The dialog colours, each fading to white.
-    static constexpr COLORREF LightBlue = Palette::LightBlue;
-    static constexpr COLORREF LightRed = Palette::LightRed;
-    static constexpr COLORREF White = Palette::White;
-
     explicit GradientDialog(UINT templateId, CWnd* parent = nullptr);
     ~GradientDialog() override;
 
@@ -38,8 +33,8 @@ public:
 protected:
     bool m_bGradient = false;
     bool m_bImage = false;
-    COLORREF m_crTop = LightBlue;
-    COLORREF m_crBottom = White;
+    COLORREF m_crTop = Palette::LightBlue;
+    COLORREF m_crBottom = Palette::White;
     std::unique_ptr<ImageObject> m_pImage;
     // The gradient as last drawn, for its size; dropped when the colours change. Every
     // control's canvas erases its rectangle of the background again, and filling a gradient

@@ -38,7 +38,7 @@ int ExamSettingsDialog::MaxQuestionCount()
 BOOL ExamSettingsDialog::OnInitDialog()
 {
     GradientDialog::OnInitDialog();
-    SetGradientColors(LightBlue, White);
+    SetGradientColors(Palette::LightBlue, Palette::White);
     m_nNewTest = theSettings.m_nZNovytest;
     m_nOrder = theSettings.m_nZVsechny;
     m_nQuestionCount = theSettings.m_nZPocetOtazek;

@@ -24,7 +24,7 @@ void LearnSettingsDialog::DoDataExchange(CDataExchange* dx)
 BOOL LearnSettingsDialog::OnInitDialog()
 {
     GradientDialog::OnInitDialog();
-    SetGradientColors(LightBlue, White);
+    SetGradientColors(Palette::LightBlue, Palette::White);
     m_nAnswerMode = theSettings.m_bUShowAll ? 0 : 1;
     m_nStartMode = theSettings.m_nUZacatek;
     UpdateData(FALSE);

@@ -87,7 +87,7 @@ void QuestionDialog::DoDataExchange(CDataExchange* dx)
 BOOL QuestionDialog::OnInitDialog()
 {
     GradientDialog::OnInitDialog();
-    SetGradientColors(LightBlue, White);
+    SetGradientColors(Palette::LightBlue, Palette::White);
 
     if (!m_bLearning)
         m_exam.emplace(theSettings, theQuestionBank, Now);

@@ -25,7 +25,7 @@ void ResultsDialog::DoDataExchange(CDataExchange* dx)
 BOOL ResultsDialog::OnInitDialog()
 {
     GradientDialog::OnInitDialog();
-    SetGradientColors(LightBlue, White);
+    SetGradientColors(Palette::LightBlue, Palette::White);
     m_font.CreateFont(12, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, FF_SWISS, "Arial");
 
     m_strTitle = "Výsledky testu:";

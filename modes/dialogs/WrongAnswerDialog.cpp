@@ -15,6 +15,6 @@ void WrongAnswerDialog::DoDataExchange(CDataExchange* dx)
 BOOL WrongAnswerDialog::OnInitDialog()
 {
     GradientDialog::OnInitDialog();
-    SetGradientColors(LightRed, White);
+    SetGradientColors(Palette::LightRed, Palette::White);
     return TRUE;
 }

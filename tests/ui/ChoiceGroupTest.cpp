@@ -41,7 +41,7 @@ class OrderDialog : public GradientDialog
 public:
     OrderDialog() : GradientDialog(IDD_EXAM_SETTINGS)
     {
-        SetGradientColors(LightBlue, White);
+        SetGradientColors(Palette::LightBlue, Palette::White);
         m_order.AddChoice(IDC_ORDER_SEQUENTIAL);
         m_order.AddChoice(IDC_ORDER_RANDOM);
         m_order.AddChoice(IDC_ORDER_SIMULATED);

@@ -88,7 +88,7 @@ TEST_F(GradientDialogTest, StartsWithNeitherBackgroundAndTheLightBlueToWhiteColo
 TEST_F(GradientDialogTest, PaintsTheGradientFromTheTopColourToTheBottomColour)
 {
     TestDialog dialog;
-    dialog.SetGradientColors(GradientDialog::LightRed, GradientDialog::White);
+    dialog.SetGradientColors(Palette::LightRed, Palette::White);
     ShowAndRun(dialog, [&](ModalDialog& modal) {
         ExpectVerticalGradient(GrabArgb(modal), kLightRed, 0xFFFFFFFF);
         ExpectVerticalGradient(ErasedBackground(dialog), kLightRed, 0xFFFFFFFF);
@@ -100,7 +100,7 @@ TEST_F(GradientDialogTest, GradientWinsOverTheImage)
     const QTemporaryDir dir;
     TestDialog dialog;
     dialog.SetBackgroundImage(RedJpeg(dir, 8, 8));
-    dialog.SetGradientColors(GradientDialog::LightBlue, GradientDialog::White);
+    dialog.SetGradientColors(Palette::LightBlue, Palette::White);
     ShowAndRun(dialog,
                [&](ModalDialog& modal) { ExpectVerticalGradient(GrabArgb(modal), kLightBlue, 0xFFFFFFFF); });
 }
@@ -156,7 +156,7 @@ TEST_F(GradientDialogTest, WithNeitherTheFrameworkPaintsItsDefaultBackground)
 TEST_F(GradientDialogTest, ResizingRepaintsTheWholeGradientOverTheNewClientArea)
 {
     TestDialog dialog;
-    dialog.SetGradientColors(GradientDialog::LightBlue, GradientDialog::White);
+    dialog.SetGradientColors(Palette::LightBlue, Palette::White);
     ShowAndRun(dialog, [&](ModalDialog& modal) {
         QWidget* widget = WidgetOf(&dialog);
         const QSize larger = widget->size() + QSize(40, 160);
@@ -204,7 +204,7 @@ namespace {
 double FaceShareOfLabel(bool dialogBrush)
 {
     TestDialog dialog(IDD_EXAM_SETTINGS);
-    dialog.SetGradientColors(GradientDialog::LightBlue, GradientDialog::White);
+    dialog.SetGradientColors(Palette::LightBlue, Palette::White);
     if (dialogBrush)
         dialog.UseDialogBrush();
     double share = -1;

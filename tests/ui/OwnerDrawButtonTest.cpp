@@ -41,7 +41,10 @@ public:
 class ButtonDialog : public GradientDialog
 {
 public:
-    ButtonDialog() : GradientDialog(IDD_LEARN_SETTINGS) { SetGradientColors(LightBlue, White); }
+    ButtonDialog() : GradientDialog(IDD_LEARN_SETTINGS)
+    {
+        SetGradientColors(Palette::LightBlue, Palette::White);
+    }
 
     void OnOK() override { ++m_nOkClicks; }
 

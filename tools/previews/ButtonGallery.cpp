@@ -130,7 +130,7 @@ public:
 
     BOOL OnInitDialog() override
     {
-        SetGradientColors(LightBlue, White);
+        SetGradientColors(Palette::LightBlue, Palette::White);
         m_bDefaultBrush = true;
         GradientDialog::OnInitDialog();
         m_btnCancel.EnableWindow(FALSE);
@@ -166,7 +166,10 @@ private:
 class AlertGallery : public GradientDialog
 {
 public:
-    AlertGallery() : GradientDialog(IDD_WRONG_ANSWER) { SetGradientColors(LightRed, White); }
+    AlertGallery() : GradientDialog(IDD_WRONG_ANSWER)
+    {
+        SetGradientColors(Palette::LightRed, Palette::White);
+    }
 
 protected:
     void DoDataExchange(CDataExchange* dx) override
