@@ -10,6 +10,8 @@ NAVIK_PACKAGES=(
     qt6-base-dev
     clang-14 libclang-rt-14-dev clang-format git
     xvfb xauth fontconfig fonts-liberation fonts-wine fonts-dejavu-core
+    # The Debian package, its desktop files' checks, and the test that starts its program on Xvfb.
+    dpkg-dev file desktop-file-utils appstream x11-utils xdotool
     g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev libz-mingw-w64-dev wine wine64
 )
 
