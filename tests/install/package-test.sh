@@ -76,18 +76,17 @@ cat >"$scratch/fonts.conf" <<XML
 </fontconfig>
 XML
 
-display=
-for n in $(seq 100 199); do
-    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
-        display=:$n
-        break
-    fi
-done
-[ -n "$display" ] || fail "no free X display between :100 and :199"
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$scratch/xvfb.log" 2>&1 &
+# Xvfb picks a free display and names it once it takes clients.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" >"$scratch/xvfb.log" 2>&1 &
 xvfb_pid=$!
+for _ in $(seq 300); do
+    [ -s "$scratch/display" ] && break
+    kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start: $(cat "$scratch/xvfb.log")"
+    sleep 0.1
+done
+[ -s "$scratch/display" ] || fail "Xvfb took no display within 30 seconds"
+display=:$(head -1 "$scratch/display")
 export DISPLAY=$display
-for _ in $(seq 50); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
 
 env -i PATH=/usr/bin:/bin HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_RUNTIME_DIR="$home/runtime" DISPLAY="$display" \
     FONTCONFIG_FILE="$scratch/fonts.conf" "${user[@]}" "$root/usr/bin/navik" >"$scratch/navik.log" 2>&1 &
@@ -95,7 +94,7 @@ navik_pid=$!
 
 launcher="Vůdce maleho plavidla - DEMO version"
 geometry=
-for _ in $(seq 100); do
+for _ in $(seq 300); do
     geometry=$(xwininfo -root -children | grep -F "\"$launcher\": (\"navik\" \"navik\")" |
         grep -o '[0-9]*x[0-9]*+-\?[0-9]*+-\?[0-9]*' | head -1) || true
     [ -n "$geometry" ] && break
@@ -109,7 +108,7 @@ IFS='x+' read -r W H X Y <<<"$geometry"
 
 # "Konec" is at 28, 143, 75 x 21 dialog units; the pointer gives the window the keyboard.
 xdotool mousemove $((X + (2 * 28 + 75) * 6 / 8)) $((Y + (2 * 143 + 21) * 13 / 16)) click 1
-for _ in $(seq 50); do kill -0 "$navik_pid" 2>/dev/null || break; sleep 0.1; done
+for _ in $(seq 200); do kill -0 "$navik_pid" 2>/dev/null || break; sleep 0.1; done
 if kill -0 "$navik_pid" 2>/dev/null; then fail "\"Konec\" did not end the program"; fi
 status=0
 wait "$navik_pid" || status=$?
