@@ -18,12 +18,24 @@
 #include "res/resource.h"
 #include "storage/CFile.h"
 #include "storage/TreeNode.h"
+#include "storage/UserFiles.h"
 
 namespace {
 
 std::string FilePath(const char* name)
 {
     return NativePath(theSettings.m_strExeDir + name);
+}
+
+// What the program writes stays beside it unless its folder is read-only (UserFiles).
+std::string UserFilePath(const char* name)
+{
+    return UserFiles::PathOf(NativePath(theSettings.m_strExeDir), name);
+}
+
+std::string UserFileForWriting(const char* name)
+{
+    return UserFiles::PathForWriting(NativePath(theSettings.m_strExeDir), name);
 }
 
 } // namespace
@@ -55,7 +67,7 @@ CString MainDialog::ExeDirFromPath(const CString& programPath)
 
 void MainDialog::ReadSettings()
 {
-    const std::string path = FilePath("navik.cfg");
+    const std::string path = UserFilePath("navik.cfg");
     CFile probe;
     if (!probe.Open(path, CFile::modeRead))
         return;
@@ -201,6 +213,6 @@ void MainDialog::OnExit()
 {
     TreeNode root;
     theSettings.SaveToNode(&root);
-    root.SaveFile(FilePath("navik.cfg"));
+    root.SaveFile(UserFileForWriting("navik.cfg"));
     OnOK();
 }

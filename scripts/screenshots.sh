@@ -8,7 +8,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
-NAVIK_PACKAGES+=(imagemagick xdotool x11-utils)
+NAVIK_PACKAGES+=(imagemagick)
 navik_setup
 
 build=${NAVIK_BUILD_DIR:-build}

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs what Navik needs on a Debian 12 machine. Sourced by test.sh and run.sh.
-# apt-get update runs only when a package is actually missing.
+# apt-get update runs only when a package is actually missing. Nothing else on the system is
+# changed: the build copies the fonts the program needs (fonts-wine, fonts-liberation) into
+# its own folder.
 
 NAVIK_PACKAGES=(
     cmake g++ make pkg-config
@@ -8,6 +10,8 @@ NAVIK_PACKAGES=(
     qt6-base-dev
     clang-14 libclang-rt-14-dev clang-format git
     xvfb xauth fontconfig fonts-liberation fonts-wine fonts-dejavu-core
+    # The Debian package, its desktop files' checks, and the test that starts its program on Xvfb.
+    dpkg-dev file desktop-file-utils appstream x11-utils xdotool
     g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev libz-mingw-w64-dev wine wine64
 )
 
@@ -29,30 +33,6 @@ navik_install_packages() {
     fi
 }
 
-# The dialogs are laid out in Tahoma and MS Sans Serif; Debian ships metric-compatible
-# faces with Wine but outside fontconfig's search path, so point fontconfig at them.
-navik_install_fonts() {
-    local conf=/etc/fonts/conf.d/99-navik-fonts.conf
-    local wanted
-    wanted=$(cat <<'XML'
-<?xml version="1.0"?>
-<!DOCTYPE fontconfig SYSTEM "fonts.dtd">
-<fontconfig>
-  <dir>/usr/share/wine/fonts</dir>
-  <!-- Wine's MS Sans Serif is bitmap-only, which Debian's fontconfig rejects; Tahoma, its
-       successor as the dialog face, has the widths the dialog layouts were made for. -->
-  <alias binding="same"><family>MS Sans Serif</family><accept><family>Tahoma</family></accept></alias>
-  <alias binding="same"><family>Arial</family><accept><family>Liberation Sans</family></accept></alias>
-</fontconfig>
-XML
-)
-    if [ "$(cat "$conf" 2>/dev/null)" != "$wanted" ]; then
-        printf '%s\n' "$wanted" | navik_sudo tee "$conf" >/dev/null
-        navik_sudo fc-cache -f >/dev/null 2>&1 || true
-    fi
-}
-
 navik_setup() {
     navik_install_packages
-    navik_install_fonts
 }

@@ -1,0 +1,137 @@
+#include <gtest/gtest.h>
+
+#include <grp.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "ChildProcess.h"
+#include "TempDir.h"
+#include "storage/UserFiles.h"
+
+namespace {
+
+constexpr uid_t kNobody = 65534;
+
+bool IsFolder(const std::string& path)
+{
+    struct stat info
+    {
+    };
+    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+TEST(UserFiles, AWritableProgramFolderKeepsThem)
+{
+    TempDir program;
+    EXPECT_FALSE(UserFiles::RefusesFiles(program.Path()));
+    EXPECT_EQ(UserFiles::PathOf(program.Path() + "/", "navik.cfg"), program.File("navik.cfg"));
+    EXPECT_EQ(UserFiles::PathForWriting(program.Path(), "navik.cfg"), program.File("navik.cfg"));
+    EXPECT_EQ(UserFiles::PathOf("", "navik.cfg"), "navik.cfg");
+    EXPECT_TRUE(program.Entries().empty());
+}
+
+TEST(UserFiles, ARefusingFolderSendsThemToTheConfigurationFolder)
+{
+    EXPECT_EQ(UserFiles::Folder("/opt/navik/", false, "/home/u/cfg", "/home/u"), "/opt/navik/");
+    EXPECT_EQ(UserFiles::Folder("/opt/navik", false, nullptr, "/home/u"), "/opt/navik/");
+    EXPECT_EQ(UserFiles::Folder("/opt/navik/", true, "/home/u/cfg", "/home/u"), "/home/u/cfg/navik/");
+    EXPECT_EQ(UserFiles::Folder("/opt/navik/", true, "/home/u/cfg/", "/home/u"), "/home/u/cfg/navik/");
+    EXPECT_EQ(UserFiles::Folder("/opt/navik/", true, nullptr, "/home/u"), "/home/u/.config/navik/");
+    // An empty or relative XDG_CONFIG_HOME is as good as none.
+    EXPECT_EQ(UserFiles::Folder("/opt/navik/", true, "", "/home/u/"), "/home/u/.config/navik/");
+    EXPECT_EQ(UserFiles::Folder("/opt/navik/", true, "cfg", "/home/u"), "/home/u/.config/navik/");
+    EXPECT_EQ(UserFiles::Folder("/opt/navik/", true, nullptr, ""), "/opt/navik/");
+}
+
+TEST(UserFiles, OnlyARefusalCounts)
+{
+    TempDir dir;
+    std::ofstream(dir.File("file")) << "x";
+    EXPECT_FALSE(UserFiles::RefusesFiles(dir.File("missing")));
+    EXPECT_FALSE(UserFiles::RefusesFiles(dir.File("file") + "/"));
+}
+
+TEST(UserFiles, MakeFoldersMakesTheMissingOnesPrivate)
+{
+    TempDir dir;
+    const std::string folder = dir.File("a/b/navik/");
+    ASSERT_TRUE(UserFiles::MakeFolders(folder));
+    struct stat info
+    {
+    };
+    ASSERT_EQ(stat(folder.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0700u);
+    EXPECT_TRUE(UserFiles::MakeFolders(folder));
+
+    std::ofstream(dir.File("file")) << "x";
+    EXPECT_FALSE(UserFiles::MakeFolders(dir.File("file")));
+    EXPECT_FALSE(UserFiles::MakeFolders(dir.File("file/navik")));
+}
+
+// An installed program's folder: read-only, owned by someone else when the test runs as root,
+// so the checks run in a child that is nobody then.
+class ReadOnlyProgramFolder : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_EQ(chmod(m_program.Path().c_str(), 0555), 0);
+        ASSERT_EQ(chmod(m_user.Path().c_str(), 0777), 0);
+    }
+    void TearDown() override { chmod(m_program.Path().c_str(), 0755); }
+
+    // What differs from the expected path, reading first and then writing, in the child.
+    std::string Located(const std::string& expected) const
+    {
+        const bool root = geteuid() == 0;
+        if (root && (setgroups(0, nullptr) != 0 || setresgid(kNobody, kNobody, kNobody) != 0 ||
+                     setresuid(kNobody, kNobody, kNobody) != 0))
+            return std::string("cannot become nobody: ") + std::strerror(errno);
+        const std::string folder = expected.substr(0, expected.rfind('/'));
+        std::string failure;
+        const std::string read = UserFiles::PathOf(m_program.Path() + "/", "navik.cfg");
+        if (read != expected)
+            failure += "read from " + read + "; ";
+        if (IsFolder(folder))
+            failure += "reading made the folder; ";
+        const std::string written = UserFiles::PathForWriting(m_program.Path() + "/", "navik.cfg");
+        if (written != expected)
+            failure += "written to " + written + "; ";
+        if (!IsFolder(folder))
+            failure += "writing did not make the folder; ";
+        return failure;
+    }
+
+    TempDir m_program;
+    TempDir m_user;
+};
+
+TEST_F(ReadOnlyProgramFolder, FilesGoToXdgConfigHome)
+{
+    const ChildOutcome outcome = RunInChild([this] {
+        setenv("XDG_CONFIG_HOME", m_user.File("config").c_str(), 1);
+        setenv("HOME", m_user.File("home").c_str(), 1);
+        return Located(m_user.File("config/navik/navik.cfg"));
+    });
+    EXPECT_EQ(outcome.failure, "");
+    EXPECT_TRUE(m_program.Entries().empty());
+}
+
+TEST_F(ReadOnlyProgramFolder, WithoutXdgConfigHomeFilesGoToTheHomesConfigFolder)
+{
+    const ChildOutcome outcome = RunInChild([this] {
+        unsetenv("XDG_CONFIG_HOME");
+        setenv("HOME", m_user.Path().c_str(), 1);
+        return Located(m_user.File(".config/navik/navik.cfg"));
+    });
+    EXPECT_EQ(outcome.failure, "");
+}
+
+} // namespace
