@@ -39,15 +39,19 @@ TEST(UserFiles, AWritableProgramFolderKeepsThem)
 
 TEST(UserFiles, ARefusingFolderSendsThemToTheConfigurationFolder)
 {
-    EXPECT_EQ(UserFiles::Folder("/opt/navik/", false, "/home/u/cfg", "/home/u"), "/opt/navik/");
-    EXPECT_EQ(UserFiles::Folder("/opt/navik", false, nullptr, "/home/u"), "/opt/navik/");
-    EXPECT_EQ(UserFiles::Folder("/opt/navik/", true, "/home/u/cfg", "/home/u"), "/home/u/cfg/navik/");
-    EXPECT_EQ(UserFiles::Folder("/opt/navik/", true, "/home/u/cfg/", "/home/u"), "/home/u/cfg/navik/");
-    EXPECT_EQ(UserFiles::Folder("/opt/navik/", true, nullptr, "/home/u"), "/home/u/.config/navik/");
+    EXPECT_EQ(UserFiles::Folder("/opt/navik/", false, "/home/u/cfg"), "/opt/navik/");
+    EXPECT_EQ(UserFiles::Folder("/opt/navik", false, "/home/u/cfg"), "/opt/navik/");
+    EXPECT_EQ(UserFiles::Folder("/opt/navik/", true, "/home/u/cfg"), "/home/u/cfg/navik/");
+    EXPECT_EQ(UserFiles::Folder("/opt/navik/", true, "/home/u/cfg/"), "/home/u/cfg/navik/");
+    EXPECT_EQ(UserFiles::Folder("/opt/navik/", true, ""), "/opt/navik/");
+
+    EXPECT_EQ(UserFiles::PosixConfigRoot("/home/u/cfg", "/home/u"), "/home/u/cfg");
+    EXPECT_EQ(UserFiles::PosixConfigRoot(nullptr, "/home/u"), "/home/u/.config");
+    EXPECT_EQ(UserFiles::PosixConfigRoot(nullptr, "/home/u/"), "/home/u/.config");
     // An empty or relative XDG_CONFIG_HOME is as good as none.
-    EXPECT_EQ(UserFiles::Folder("/opt/navik/", true, "", "/home/u/"), "/home/u/.config/navik/");
-    EXPECT_EQ(UserFiles::Folder("/opt/navik/", true, "cfg", "/home/u"), "/home/u/.config/navik/");
-    EXPECT_EQ(UserFiles::Folder("/opt/navik/", true, nullptr, ""), "/opt/navik/");
+    EXPECT_EQ(UserFiles::PosixConfigRoot("", "/home/u"), "/home/u/.config");
+    EXPECT_EQ(UserFiles::PosixConfigRoot("cfg", "/home/u"), "/home/u/.config");
+    EXPECT_EQ(UserFiles::PosixConfigRoot(nullptr, ""), "");
 }
 
 TEST(UserFiles, OnlyARefusalCounts)
