@@ -7,6 +7,10 @@
 
 class CDC;
 
+#if defined(_WIN32)
+// The system's draw-item record (its hDC the button's device context, for CDC::FromHandle)
+// and its owner-draw constants.
+#else
 constexpr UINT ODT_BUTTON = 4;
 constexpr UINT ODA_DRAWENTIRE = 1;
 
@@ -22,6 +26,7 @@ struct DRAWITEMSTRUCT
     CRect rcItem;
 };
 using LPDRAWITEMSTRUCT = DRAWITEMSTRUCT*;
+#endif
 
 class CButton : public CWnd
 {
@@ -30,9 +35,14 @@ public:
     virtual void DrawItem(LPDRAWITEMSTRUCT drawItem);
 };
 
-// Asks for one mouse-leave notification (OnMouseLeave) for a window.
+// Asks for one mouse-leave notification (OnMouseLeave) for a window. The record is the
+// framework's on every system, so that the window is named by its object; on Windows the
+// flags are the system's (TME_LEAVE, HOVER_DEFAULT) and the system's record is kept out of
+// the way by framework/base/WinTypes.h.
+#if !defined(_WIN32)
 constexpr DWORD TME_LEAVE = 0x00000002;
 constexpr UINT HOVER_DEFAULT = 0xFFFFFFFF;
+#endif
 struct TRACKMOUSEEVENT
 {
     DWORD cbSize = sizeof(TRACKMOUSEEVENT);

@@ -18,8 +18,10 @@
 class CBitmap;
 struct MemoryDC;
 
+#if !defined(_WIN32)
 constexpr DWORD SRCCOPY = 0x00CC0020;
 constexpr int MM_TEXT = 1;
+#endif
 
 class CDC
 {
@@ -85,4 +87,13 @@ private:
     LOGFONT m_logFont;
     int m_nMapMode = MM_TEXT;
     mutable std::function<void()> m_pendingPaint;
+
+    // clang-format off
+#if defined(_WIN32)
+public:
+    // The object that paints through dc while a message is handled (the draw-item record
+    // carries the system's context); one made for it when there is none.
+    static CDC* FromHandle(HDC dc);
+#endif
+    // clang-format on
 };

@@ -2,10 +2,12 @@
 // A font described by a LOGFONT as on Windows: height in pixels (positive = cell height,
 // that is ascent + descent; negative = character height, the em size; 0 = the default of
 // 8 points), weight 400 normal or 700 bold, face name in the ANSI code page. The font is
-// only a description; it resolves to a font of the platform where text is drawn.
+// only a description; it resolves to a font of the platform where text is drawn. On Windows
+// LOGFONT and its constants are the system's.
 
 #include "framework/base/WinTypes.h"
 
+#if !defined(_WIN32)
 constexpr int LF_FACESIZE = 32;
 constexpr LONG FW_NORMAL = 400;
 constexpr LONG FW_BOLD = 700;
@@ -30,6 +32,7 @@ struct LOGFONT
     BYTE lfPitchAndFamily = 0;
     char lfFaceName[LF_FACESIZE] = {};
 };
+#endif
 
 class CFont
 {

@@ -13,7 +13,13 @@ class CMenu
 {
 public:
     BOOL AppendMenu(UINT flags, UINT_PTR id = 0, const char* text = nullptr);
+    // clang-format off
+#if defined(_WIN32)
+    int GetMenuItemCount() const;
+#else
     int GetMenuItemCount() const { return int(m_items.size()); }
+#endif
+    // clang-format on
     // The command of the item at position; 0 for a separator, -1 past the end.
     UINT GetMenuItemID(int position) const;
     // The text of the item at position (only MF_BYPOSITION); its length, 0 when none.
@@ -23,6 +29,16 @@ public:
     // item or dismisses it. Only TPM_RETURNCMD is supported: the chosen command, 0 for none.
     UINT TrackPopupMenu(UINT flags, int x, int y, CWnd* owner) const;
 
+// clang-format off
+#if defined(_WIN32)
+    // The system's menu: the object wraps the window's HMENU, which stays the window's.
+    explicit CMenu(HMENU menu = nullptr) : m_hMenu(menu) {}
+    HMENU GetSafeHmenu() const { return m_hMenu; }
+    void Attach(HMENU menu) { m_hMenu = menu; }
+
+private:
+    HMENU m_hMenu = nullptr;
+#else
 private:
     struct Item
     {
@@ -31,4 +47,6 @@ private:
         CString text;
     };
     std::vector<Item> m_items;
+#endif
+    // clang-format on
 };

@@ -14,6 +14,12 @@ public:
     ~CPaintDC() override;
 
 private:
+#if defined(_WIN32)
+    // BeginPaint's record, or none outside a paint of that window.
+    HWND m_hPaintWnd = nullptr;
+    PAINTSTRUCT m_paint{};
+#else
     HDC__* m_pPaint = nullptr;
+#endif
     CBitmap m_scratch;
 };

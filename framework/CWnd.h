@@ -12,12 +12,15 @@
 class CDC;
 class CFont;
 class CMenu;
+#if !defined(_WIN32)
+// Handles of the back-end's; on Windows the system's own.
 struct GdiBrush;
 using HBRUSH = const GdiBrush*;
 struct CursorResource;
 using HCURSOR = CursorResource*;
 struct IconResource;
 using HICON = IconResource*;
+#endif
 
 class CWnd
 {

@@ -8,7 +8,11 @@
 #include <string>
 
 // Separator of the directories in the program's file names.
+#if defined(_WIN32)
+constexpr char kPathSeparator = '\\';
+#else
 constexpr char kPathSeparator = '/';
+#endif
 
 // The full path of the program file.
 CString GetModuleFileName();

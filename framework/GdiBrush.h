@@ -5,6 +5,11 @@
 
 #include "framework/base/WinTypes.h"
 
+#if defined(_WIN32)
+// The brush handles and the stock object numbers are the system's; the framework's
+// GetStockObject stands in for the system's, which framework/base/WinTypes.h renames, so
+// that it gives a brush as it does elsewhere.
+#else
 struct GdiBrush
 {
     bool hollow = false;
@@ -14,6 +19,7 @@ using HBRUSH = const GdiBrush*;
 
 constexpr int WHITE_BRUSH = 0;
 constexpr int NULL_BRUSH = 5;
+#endif
 // A stock brush; none for other stock objects.
 HBRUSH GetStockObject(int stockObject);
 // The framework's dialog brush, filled with the dialog face colour.

@@ -11,9 +11,15 @@
 
 class CWnd;
 
+#if defined(_WIN32)
+// The system's HINSTANCE and SE_ERR_NOASSOC; the framework's ShellExecuteA, which names its
+// owner by its object, stands beside the system's.
+#include <shellapi.h>
+#else
 // Greater than 32 on success, as on Windows.
 using HINSTANCE = std::intptr_t;
 constexpr HINSTANCE SE_ERR_NOASSOC = 31;
+#endif
 
 // Opens file (a path or a web address) with the verb operation (none or "open"); the
 // owner window, parameters and directory are not used on this platform.

@@ -3,11 +3,9 @@
 // (the colour comes from GetFaceColor), with the pointing-hand cursor while the pointer
 // is over it.
 
+#include "framework/Cursor.h"
 #include "framework/Gdiplus.h"
 #include "ui/OwnerDrawButton.h"
-
-struct CursorResource;
-using HCURSOR = CursorResource*;
 
 class PillButton : public OwnerDrawButton
 {

@@ -8,6 +8,11 @@
 
 #include <span>
 
+#if defined(_WIN32)
+// The styles are the system's: windows.h has the window and control styles, the common
+// controls' header the up-down control's.
+#include <commctrl.h>
+#else
 // Window styles.
 constexpr DWORD WS_POPUP = 0x80000000;
 constexpr DWORD WS_VISIBLE = 0x10000000;
@@ -32,6 +37,7 @@ constexpr DWORD ES_NUMBER = 0x00002000;
 constexpr DWORD UDS_SETBUDDYINT = 0x00000002;
 constexpr DWORD UDS_ALIGNRIGHT = 0x00000004;
 constexpr DWORD UDS_AUTOBUDDY = 0x00000010;
+#endif
 
 enum class ControlKind
 {

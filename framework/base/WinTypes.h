@@ -1,6 +1,32 @@
 #pragma once
 // Plain Windows-style value types that the dialogs are written against: integers with
 // their usual names, colours as 0x00BBGGRR, points and rectangles in pixels.
+//
+// On Windows the system's own definitions are these names: <windows.h> is included and
+// its types, macros (RGB, IDOK, WM_*, VK_*, ...) and functions (MulDiv) stand where the
+// definitions below stand elsewhere, so the same program text means the same on both.
+// Only the points and rectangles are the framework's own everywhere.
+
+#if defined(_WIN32)
+
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+// The framework declares its own TRACKMOUSEEVENT (its window is a CWnd) and its own
+// GetStockObject (it returns a brush); the system's are kept out of the way under other
+// names. The back-end reaches the system's through tagTRACKMOUSEEVENT and its own files.
+#define TRACKMOUSEEVENT NavikSystemTrackMouseEvent
+#define GetStockObject NavikSystemGetStockObject
+#include <windows.h>
+#undef TRACKMOUSEEVENT
+#undef GetStockObject
+// A function-like macro of winbase.h that would rename CTime::GetCurrentTime.
+#undef GetCurrentTime
+
+#else
 
 #include <cstdint>
 
@@ -123,6 +149,8 @@ constexpr UINT SC_CLOSE = 0xF060;
 // Icon slots of WM_SETICON.
 constexpr int ICON_SMALL = 0;
 constexpr int ICON_BIG = 1;
+
+#endif // _WIN32
 
 struct CPoint
 {
