@@ -306,61 +306,6 @@ CMenu* CWnd::GetSystemMenu(BOOL revert)
     return dialog ? dialog->SystemMenu(revert) : nullptr;
 }
 
-BOOL CWnd::OnEraseBkgnd(CDC*)
-{
-    return BOOL(Default());
-}
-
-HBRUSH CWnd::OnCtlColor(CDC*, CWnd*, UINT)
-{
-    return reinterpret_cast<HBRUSH>(Default());
-}
-
-BOOL CWnd::OnSetCursor(CWnd*, UINT, UINT)
-{
-    return BOOL(Default());
-}
-
-void CWnd::OnTimer(UINT_PTR)
-{
-    Default();
-}
-
-void CWnd::OnPaint()
-{
-    Default();
-}
-
-void CWnd::OnSysCommand(UINT, LPARAM)
-{
-    Default();
-}
-
-void CWnd::OnMouseMove(UINT, CPoint)
-{
-    Default();
-}
-
-LRESULT CWnd::OnMouseLeave()
-{
-    return Default();
-}
-
-void CWnd::OnLButtonUp(UINT, CPoint)
-{
-    Default();
-}
-
-void CWnd::OnSize(UINT, int, int)
-{
-    Default();
-}
-
-void CWnd::OnClose()
-{
-    Default();
-}
-
 LRESULT CWnd::Default()
 {
     return RunDefaultProcessing(this);

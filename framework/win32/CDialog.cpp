@@ -74,48 +74,6 @@ void CDialog::EndDialog(int result)
         PostMessageW(m_pWidget->Handle(), WM_NULL, 0, 0);
 }
 
-BOOL CDialog::UpdateData(BOOL saveAndValidate)
-{
-    CDataExchange exchange(this, saveAndValidate);
-    try {
-        DoDataExchange(&exchange);
-    } catch (const DataExchangeFailure&) {
-        return FALSE;
-    }
-    return TRUE;
-}
-
-void CDialog::DoDataExchange(CDataExchange*) {}
-
-BOOL CDialog::OnDialogKey(UINT)
-{
-    return FALSE;
-}
-
-BOOL CDialog::PreTranslateKey(UINT, BOOL)
-{
-    return FALSE;
-}
-
-BOOL CDialog::OnCommand(UINT id)
-{
-    const auto handler = m_commands.find(id);
-    if (handler != m_commands.end()) {
-        handler->second();
-        return TRUE;
-    }
-    switch (id) {
-    case IDOK:
-        OnOK();
-        return TRUE;
-    case IDCANCEL:
-        OnCancel();
-        return TRUE;
-    default:
-        return FALSE;
-    }
-}
-
 HBRUSH CDialog::OnCtlColor(CDC*, CWnd*, UINT)
 {
     // The dialog manager's own brush and colours for the kind of control.

@@ -2,7 +2,7 @@
 // Base of the brushes a fill paints with. It holds the Qt brush that the drawing surface
 // hands to its painter; the derived classes only say how that brush is built.
 
-#include "framework/qt/gdiplus/GdiplusTypes.h"
+#include "framework/base/gdiplus/GdiplusTypes.h"
 
 #include <memory>
 

@@ -3,7 +3,7 @@
 // inch whatever the screen reports, so that 8 points are always 8 * 96 / 72 pixels and the
 // captions keep the size the layouts were made for.
 
-#include "framework/qt/gdiplus/GdiplusTypes.h"
+#include "framework/base/gdiplus/GdiplusTypes.h"
 
 #include <memory>
 

@@ -3,7 +3,7 @@
 // available when the font database has it or the system's font configuration maps the
 // name onto a face of its own (as Linux maps "Arial" onto a metric-compatible face).
 
-#include "framework/qt/gdiplus/GdiplusTypes.h"
+#include "framework/base/gdiplus/GdiplusTypes.h"
 
 #include <string>
 

@@ -1,12 +1,12 @@
 #include "framework/qt/gdiplus/Graphics.h"
 
+#include "framework/base/gdiplus/StringFormat.h"
 #include "framework/qt/QtHandles.h"
 #include "framework/qt/gdiplus/Brush.h"
 #include "framework/qt/gdiplus/Font.h"
 #include "framework/qt/gdiplus/GraphicsPath.h"
 #include "framework/qt/gdiplus/Image.h"
 #include "framework/qt/gdiplus/Pen.h"
-#include "framework/qt/gdiplus/StringFormat.h"
 
 #include <QBrush>
 #include <QFont>

@@ -6,7 +6,7 @@
 // on every platform.
 
 #include "framework/base/WinTypes.h"
-#include "framework/qt/gdiplus/GdiplusTypes.h"
+#include "framework/base/gdiplus/GdiplusTypes.h"
 
 class QBrush;
 class QPainter;

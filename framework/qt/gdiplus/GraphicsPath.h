@@ -4,7 +4,7 @@
 // segment is joined to the end of the previous one by a straight line; closing a figure
 // adds the line back to its start, and the next segment begins a new figure.
 
-#include "framework/qt/gdiplus/GdiplusTypes.h"
+#include "framework/base/gdiplus/GdiplusTypes.h"
 
 #include <memory>
 

@@ -3,7 +3,7 @@
 // of an animated GIF only the first frame). A file that is missing or cannot be decoded
 // still gives a valid object: its size is 0 and drawing it draws nothing.
 
-#include "framework/qt/gdiplus/GdiplusTypes.h"
+#include "framework/base/gdiplus/GdiplusTypes.h"
 
 #include <memory>
 

@@ -1,7 +1,7 @@
 #pragma once
 // A pen of an ARGB colour and a width in pixels, with flat caps and mitred joins.
 
-#include "framework/qt/gdiplus/GdiplusTypes.h"
+#include "framework/base/gdiplus/GdiplusTypes.h"
 
 #include <memory>
 

@@ -2,7 +2,7 @@
 // Base of the brushes a fill paints with: the system GDI+ brush that the derived classes
 // create, deleted with the object. A brush that could not be made paints nothing.
 
-#include "framework/win32/gdiplus/GdiplusTypes.h"
+#include "framework/base/gdiplus/GdiplusTypes.h"
 #include "framework/win32/gdiplus/Handles.h"
 
 namespace Gdiplus {

@@ -1,7 +1,7 @@
 #pragma once
 // A font of a family at a size in points or pixels, the system GDI+'s font.
 
-#include "framework/win32/gdiplus/GdiplusTypes.h"
+#include "framework/base/gdiplus/GdiplusTypes.h"
 #include "framework/win32/gdiplus/Handles.h"
 
 namespace Gdiplus {

@@ -2,7 +2,7 @@
 // A font family by name, as the system's fonts have it, or the generic sans-serif family.
 // A family the system does not have is not available (Wine has no "Arial", for one).
 
-#include "framework/win32/gdiplus/GdiplusTypes.h"
+#include "framework/base/gdiplus/GdiplusTypes.h"
 #include "framework/win32/gdiplus/Handles.h"
 
 namespace Gdiplus {

@@ -1,12 +1,12 @@
 #include "framework/win32/gdiplus/Graphics.h"
 
+#include "framework/base/gdiplus/StringFormat.h"
 #include "framework/win32/gdiplus/Brush.h"
 #include "framework/win32/gdiplus/Font.h"
 #include "framework/win32/gdiplus/GdiplusFlat.h"
 #include "framework/win32/gdiplus/GraphicsPath.h"
 #include "framework/win32/gdiplus/Image.h"
 #include "framework/win32/gdiplus/Pen.h"
-#include "framework/win32/gdiplus/StringFormat.h"
 
 namespace Gdiplus {
 

@@ -3,7 +3,7 @@
 // object on the context's HDC. A surface made on no context draws nothing.
 
 #include "framework/base/WinTypes.h"
-#include "framework/win32/gdiplus/GdiplusTypes.h"
+#include "framework/base/gdiplus/GdiplusTypes.h"
 #include "framework/win32/gdiplus/Handles.h"
 
 namespace Gdiplus {

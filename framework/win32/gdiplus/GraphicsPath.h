@@ -4,7 +4,7 @@
 // figure each new segment is joined to the end of the previous one by a straight line;
 // closing a figure adds the line back to its start, and the next segment begins a new figure.
 
-#include "framework/win32/gdiplus/GdiplusTypes.h"
+#include "framework/base/gdiplus/GdiplusTypes.h"
 #include "framework/win32/gdiplus/Handles.h"
 
 namespace Gdiplus {

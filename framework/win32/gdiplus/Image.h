@@ -3,7 +3,7 @@
 // animated GIF the first frame). A file that is missing or cannot be decoded still gives a
 // valid object: its size is 0 and drawing it draws nothing.
 
-#include "framework/win32/gdiplus/GdiplusTypes.h"
+#include "framework/base/gdiplus/GdiplusTypes.h"
 #include "framework/win32/gdiplus/Handles.h"
 
 namespace Gdiplus {

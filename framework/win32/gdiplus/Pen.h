@@ -2,7 +2,7 @@
 // A pen of an ARGB colour and a width in pixels, with flat caps and mitred joins (the system
 // GDI+'s defaults).
 
-#include "framework/win32/gdiplus/GdiplusTypes.h"
+#include "framework/base/gdiplus/GdiplusTypes.h"
 #include "framework/win32/gdiplus/Handles.h"
 
 namespace Gdiplus {

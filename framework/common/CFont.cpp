@@ -2,8 +2,8 @@
 
 #include <cstring>
 
+// LOGFONT is the system's plain structure on Windows: zeroed here, as on every system.
 CFont::CFont() : m_logFont() {}
-
 CFont::~CFont() = default;
 
 BOOL CFont::CreateFont(int height, int width, int escapement, int orientation, int weight, BYTE italic,
@@ -34,6 +34,7 @@ BOOL CFont::CreateFontIndirect(const LOGFONT* logFont)
     if (!logFont)
         return FALSE;
     m_logFont = *logFont;
+    m_logFont.lfFaceName[LF_FACESIZE - 1] = '\0';
     m_bCreated = true;
     return TRUE;
 }

@@ -2,7 +2,7 @@
 // How text sits in its layout rectangle: horizontal alignment (near = left) and line
 // alignment (near = top). Text wraps at word boundaries and is clipped to the rectangle.
 
-#include "framework/qt/gdiplus/GdiplusTypes.h"
+#include "framework/base/gdiplus/GdiplusTypes.h"
 
 namespace Gdiplus {
 

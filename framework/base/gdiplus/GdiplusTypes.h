@@ -1,9 +1,8 @@
 #pragma once
 // Value types of the graphics interface: colours as 32-bit ARGB, integer and floating-point
 // rectangles, status codes and the enumerations the drawing calls take. The names follow
-// GDI+ so that the drawing code of the dialogs and buttons reads like GDI+ code; the
-// numbers of the enumerations are the system GDI+'s, to which they are handed unchanged.
-// Strings are UTF-16 as char16_t, as on every other system.
+// GDI+ so that the drawing code of the dialogs and buttons reads like GDI+ code; the numbers of
+// the enumerations are the system GDI+'s, so the Windows back-end hands them on unchanged.
 
 #include <cstdint>
 

@@ -2,6 +2,7 @@
 
 #include "framework/CDialog.h"
 #include "framework/MessageBox.h"
+#include "framework/common/EditSelection.h"
 
 #include <cctype>
 #include <cerrno>
@@ -56,8 +57,8 @@ void CDataExchange::Fail()
     // Only a validating exchange puts the user back on the offending control.
     if (m_bSaveAndValidate && m_pLastControl) {
         m_pLastControl->SetFocus();
-        if (m_bLastWasEdit && m_pLastControl->GetSafeHwnd())
-            SendMessageW(m_pLastControl->GetSafeHwnd(), EM_SETSEL, 0, -1);
+        if (m_bLastWasEdit)
+            SelectWholeText(*m_pLastControl);
     }
     throw DataExchangeFailure{};
 }
