@@ -1,8 +1,27 @@
-// The parts of a dialog that need nothing of the platform: data exchange and command routing.
+// The parts of a dialog that need nothing of the platform: the default OK and Cancel, data
+// exchange and command routing.
 
 #include "framework/CDialog.h"
 
 #include "framework/DataExchange.h"
+
+BOOL CDialog::OnInitDialog()
+{
+    UpdateData(FALSE);
+    return TRUE;
+}
+
+void CDialog::OnOK()
+{
+    if (!UpdateData(TRUE))
+        return;
+    EndDialog(IDOK);
+}
+
+void CDialog::OnCancel()
+{
+    EndDialog(IDCANCEL);
+}
 
 BOOL CDialog::UpdateData(BOOL saveAndValidate)
 {

@@ -47,24 +47,6 @@ int CDialog::DoModal()
     return result;
 }
 
-BOOL CDialog::OnInitDialog()
-{
-    UpdateData(FALSE);
-    return TRUE;
-}
-
-void CDialog::OnOK()
-{
-    if (!UpdateData(TRUE))
-        return;
-    EndDialog(IDOK);
-}
-
-void CDialog::OnCancel()
-{
-    EndDialog(IDCANCEL);
-}
-
 void CDialog::EndDialog(int result)
 {
     m_nModalResult = result;
