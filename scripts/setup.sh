@@ -8,7 +8,7 @@ NAVIK_PACKAGES=(
     qt6-base-dev
     clang-14 libclang-rt-14-dev clang-format git
     xvfb xauth fontconfig fonts-liberation fonts-wine fonts-dejavu-core
-    g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev libz-mingw-w64-dev wine wine64
+    g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev libz-mingw-w64-dev wine wine64 unzip
 )
 
 navik_sudo() {
