@@ -12,7 +12,7 @@ NAVIK_PACKAGES=(
     xvfb xauth fontconfig fonts-liberation fonts-wine fonts-dejavu-core
     # The Debian package, its desktop files' checks, and the test that starts its program on Xvfb.
     dpkg-dev file desktop-file-utils appstream x11-utils xdotool
-    g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev libz-mingw-w64-dev wine wine64
+    g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev libz-mingw-w64-dev wine wine64 unzip
 )
 
 navik_sudo() {
