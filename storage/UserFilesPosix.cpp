@@ -39,7 +39,8 @@ bool UserFiles::MakeFolders(const std::string& folder)
     if (folder.empty()) {
         return false;
     }
-    for (std::size_t slash = folder.find('/', 1); slash != std::string::npos; slash = folder.find('/', slash + 1)) {
+    for (std::size_t slash = folder.find('/', 1); slash != std::string::npos;
+         slash = folder.find('/', slash + 1)) {
         if (folder[slash - 1] == '/') {
             continue;
         }
