@@ -106,7 +106,7 @@ void ButtonWidget::mouseReleaseEvent(QMouseEvent* event)
 {
     NoteCursorPosition(event);
     if (event->button() == Qt::LeftButton)
-        Release(MouseKeyFlags(event), ClientPoint(event));
+        Release(MouseKeyFlags(event), ClientPoint(this, event));
 }
 
 void ButtonWidget::keyPressEvent(QKeyEvent* event)

@@ -5,9 +5,11 @@
 #include "framework/CDialog.h"
 #include "framework/base/DialogTemplate.h"
 #include "framework/qt/ButtonWidget.h"
+#include "framework/qt/ClientArea.h"
 #include "framework/qt/ControlCanvas.h"
 #include "framework/qt/ControlFactory.h"
 #include "framework/qt/MessageDispatch.h"
+#include "framework/qt/ModalFrame.h"
 #include "framework/qt/PaintScope.h"
 #include "framework/qt/QtConversions.h"
 #include "framework/qt/WindowData.h"
@@ -50,7 +52,9 @@ DialogWidget::DialogWidget(CDialog* dialog, const DialogTemplate& dialogTemplate
                       0, 0, 0, 0, dialogTemplate.fontFace);
     setFont(ToQFont(m_font));
     const BaseUnits units = BaseUnitsOf(font());
-    setFixedSize(MapDialogSize(units, dialogTemplate.cx, dialogTemplate.cy));
+    // A frame the framework draws lies around the client area, which keeps the template's size.
+    const int frame = ModalFrameWidth(this);
+    setFixedSize(MapDialogSize(units, dialogTemplate.cx, dialogTemplate.cy) + QSize(2 * frame, 2 * frame));
     WindowData::SetText(this, dialogTemplate.caption);
     setWindowTitle(FromAnsi(dialogTemplate.caption));
     m_defaultBindings = CreateControls(this, dialogTemplate, units, &m_font);
@@ -159,7 +163,16 @@ void DialogWidget::PressDefaultButton()
 void DialogWidget::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    PaintRectByRect(painter, event->region(), [&] { EraseDialogBackground(this, painter); });
+    QRegion region = event->region();
+    if (ModalFrameWidth(this) != 0) {
+        PaintModalFrame(painter, rect());
+        // The dialog paints in client coordinates and never over its frame.
+        const QRect client = ClientRect(this);
+        region = region.intersected(client).translated(-client.topLeft());
+        painter.translate(client.topLeft());
+        painter.setClipRect(QRect(QPoint(0, 0), client.size()));
+    }
+    PaintRectByRect(painter, region, [&] { EraseDialogBackground(this, painter); });
     const PaintScope scope(this, &painter);
     SendWindowMessage(m_pDialog, [this] {
         m_pDialog->OnPaint();
@@ -284,7 +297,7 @@ void DialogWidget::mouseReleaseEvent(QMouseEvent* event)
 {
     NoteCursorPosition(event);
     if (event->button() == Qt::LeftButton)
-        DeliverLButtonUp(this, MouseKeyFlags(event), ClientPoint(event));
+        DeliverLButtonUp(this, MouseKeyFlags(event), ClientPoint(this, event));
 }
 
 void DialogWidget::leaveEvent(QEvent*)
@@ -294,8 +307,8 @@ void DialogWidget::leaveEvent(QEvent*)
 
 void DialogWidget::resizeEvent(QResizeEvent*)
 {
-    const int w = width();
-    const int h = height();
+    const int w = ClientRect(this).width();
+    const int h = ClientRect(this).height();
     SendWindowMessage(m_pDialog, [this, w, h] {
         m_pDialog->OnSize(isMinimized() ? SIZE_MINIMIZED : SIZE_RESTORED, w, h);
         return LRESULT(0);

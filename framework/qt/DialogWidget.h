@@ -1,11 +1,11 @@
 #pragma once
-// The window of a modal dialog, built from its template: caption, frame, client size in
-// dialog units of the template's font, and the controls. It turns Qt's input into the
-// dialog's messages: Enter presses the focused button or else sends IDOK, Escape sends
-// IDCANCEL, the caption's close button and Alt+F4 are the close system command, and
-// Alt+Space or a right click on the background opens the system menu, which Linux window
-// managers do not offer to the program. Every key press goes to the dialog's PreTranslateKey
-// before the focused control or the window acts on it.
+// The window of a modal dialog, built from its template: caption, frame (a caption-less popup
+// draws its own, ModalFrame.h), client size in dialog units of the template's font, and the
+// controls. It turns Qt's input into the dialog's messages: Enter presses the focused button
+// or else sends IDOK, Escape sends IDCANCEL, the caption's close button and Alt+F4 are the
+// close system command, and Alt+Space or a right click on the background opens the system
+// menu, which Linux window managers do not offer to the program. Every key press goes to the
+// dialog's PreTranslateKey before the focused control or the window acts on it.
 
 #include "framework/CFont.h"
 #include "framework/CMenu.h"
