@@ -367,6 +367,11 @@ void CWnd::OnClose()
     Default();
 }
 
+UINT CWnd::OnGetDlgCode()
+{
+    return UINT(Default());
+}
+
 LRESULT CWnd::Default()
 {
     return RunDefaultProcessing(this);

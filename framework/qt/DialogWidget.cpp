@@ -5,6 +5,7 @@
 #include "framework/CDialog.h"
 #include "framework/base/DialogTemplate.h"
 #include "framework/qt/ButtonWidget.h"
+#include "framework/qt/ChoiceGroups.h"
 #include "framework/qt/ClientArea.h"
 #include "framework/qt/ControlCanvas.h"
 #include "framework/qt/ControlFactory.h"
@@ -15,12 +16,15 @@
 #include "framework/qt/WindowData.h"
 #include "framework/qt/WindowEvents.h"
 
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QShortcut>
+
+#include <algorithm>
 
 namespace {
 
@@ -58,6 +62,10 @@ DialogWidget::DialogWidget(CDialog* dialog, const DialogTemplate& dialogTemplate
     WindowData::SetText(this, dialogTemplate.caption);
     setWindowTitle(FromAnsi(dialogTemplate.caption));
     m_defaultBindings = CreateControls(this, dialogTemplate, units, &m_font);
+    for (const auto& binding : m_defaultBindings)
+        m_controls.push_back(WidgetOf(binding.get()));
+    const QWidget* opener = QApplication::activeModalWidget();
+    WindowData::SetFocusHidden(this, !opener || WindowData::FocusHidden(opener));
     // A key goes to the focused control first; the filter shows it to the dialog before.
     for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         child->installEventFilter(this);
@@ -117,6 +125,64 @@ void DialogWidget::FocusFirstTabStop()
     }
 }
 
+void DialogWidget::ShowFocus()
+{
+    if (!WindowData::FocusHidden(this))
+        return;
+    WindowData::SetFocusHidden(this, false);
+    if (QWidget* focused = focusWidget())
+        focused->update();
+}
+
+bool DialogWidget::focusNextPrevChild(bool next)
+{
+    ShowFocus();
+    // A group of choices is one tab stop, its checked choice, as Windows moves the tab-stop
+    // style along with the check of its radio buttons: Tab passes over the others of the group
+    // and enters a group on the checked one.
+    const QWidget* from = focusWidget();
+    for (std::size_t tries = 0; tries <= m_controls.size(); ++tries) {
+        if (!QDialog::focusNextPrevChild(next))
+            return false;
+        auto* focused = dynamic_cast<ButtonWidget*>(focusWidget());
+        if (!focused || !(focused->DialogCode() & DLGC_RADIOBUTTON) || focused->Checked())
+            return true;
+        const std::vector<ButtonWidget*> group = ChoicesInGroup(m_controls, focused);
+        const auto checked = std::find_if(group.begin(), group.end(),
+                                          [](const ButtonWidget* choice) { return choice->Checked(); });
+        if (checked == group.end())
+            return true;
+        if (std::find(group.begin(), group.end(), from) == group.end()) {
+            (*checked)->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return true;
+}
+
+bool DialogWidget::MoveInGroup(bool forward)
+{
+    ShowFocus();
+    auto* focused = dynamic_cast<ButtonWidget*>(focusWidget());
+    if (!focused || !(focused->DialogCode() & DLGC_RADIOBUTTON))
+        return false;
+    const std::vector<ButtonWidget*> choices = ChoicesInGroup(m_controls, focused);
+    const auto at = std::find(choices.begin(), choices.end(), focused);
+    if (at == choices.end())
+        return true;
+    // Round the group, as GetNextDlgGroupItem goes.
+    const std::size_t count = choices.size();
+    const std::size_t index = std::size_t(at - choices.begin());
+    ButtonWidget* target = choices[forward ? (index + 1) % count : (index + count - 1) % count];
+    if (target == focused)
+        return true;
+    target->setFocus(Qt::OtherFocusReason);
+    // A click checks it, and the dialog hears of it as of a click with the mouse.
+    if (!target->Checked())
+        target->Click();
+    return true;
+}
+
 void DialogWidget::DeliverSysCommand(UINT id)
 {
     SendWindowMessage(
@@ -151,7 +217,9 @@ void DialogWidget::DeliverClose()
 
 void DialogWidget::PressDefaultButton()
 {
-    if (auto* focused = dynamic_cast<ButtonWidget*>(focusWidget()); focused && focused->isEnabled()) {
+    // A focused push button is pressed; with a choice focused Enter means the default button.
+    if (auto* focused = dynamic_cast<ButtonWidget*>(focusWidget());
+        focused && focused->isEnabled() && (focused->DialogCode() & DLGC_UNDEFPUSHBUTTON)) {
         focused->Click();
         return;
     }
@@ -261,6 +329,14 @@ void DialogWidget::keyPressEvent(QKeyEvent* event)
             DeliverCommand(this, IDCANCEL);
             return;
         }
+        break;
+    case Qt::Key_Up:
+    case Qt::Key_Left:
+    case Qt::Key_Down:
+    case Qt::Key_Right:
+        if (modifiers == Qt::NoModifier &&
+            MoveInGroup(event->key() == Qt::Key_Down || event->key() == Qt::Key_Right))
+            return;
         break;
     case Qt::Key_F4:
         if (modifiers == Qt::AltModifier) {
