@@ -33,6 +33,9 @@ class CButton : public CWnd
 public:
     CButton() = default;
     virtual void DrawItem(LPDRAWITEMSTRUCT drawItem);
+    // BST_CHECKED or BST_UNCHECKED. An owner-drawn button keeps its check state itself, so
+    // the kind that has one answers; a plain push button is never checked.
+    virtual int GetCheck() const { return BST_UNCHECKED; }
 };
 
 // Asks for one mouse-leave notification (OnMouseLeave) for a window. The record is the

@@ -66,6 +66,10 @@ public:
     // Plain copy of a rectangle of source (a memory context, or one whose surface can be read)
     // to (x, y).
     BOOL BitBlt(int x, int y, int width, int height, CDC* source, int xSource, int ySource, DWORD rop);
+    // The dotted focus rectangle along the inside of rect: every other pixel of its outline,
+    // in a checkerboard, turned to its inverse colour, so that drawing it again removes it.
+    // Drawn on a context whose surface can be read (a control's paint, a memory context).
+    void DrawFocusRect(const CRect* rect);
     // Whether a bitmap copied onto this context keeps its pixels; not so on a surface that
     // scales what is drawn on it, as a high-density screen does.
     bool CopiesPixelForPixel() const;

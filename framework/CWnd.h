@@ -85,6 +85,9 @@ public:
     virtual void OnSize(UINT type, int width, int height);
     // The close request of the system menu and the caption's close button.
     virtual void OnClose();
+    // The control's dialog code (DLGC_*), which decides what Enter and the arrow keys do while
+    // it has the focus. By default an owner-drawn button is a push button: Enter presses it.
+    virtual UINT OnGetDlgCode();
 
     // Binds this object to window (none: unbinds it); the window stays the framework's.
     void Attach(HWND window);

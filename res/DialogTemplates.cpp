@@ -6,9 +6,10 @@
 
 namespace {
 
-// Style combinations of the resource script's control statements.
-constexpr DWORD kLabel = WS_VISIBLE;
-constexpr DWORD kCentredLabel = WS_VISIBLE | SS_CENTER;
+// Style combinations of the resource script's control statements. A label (LTEXT, CTEXT)
+// starts a group, so the choices below one label end at the next.
+constexpr DWORD kLabel = WS_VISIBLE | WS_GROUP;
+constexpr DWORD kCentredLabel = WS_VISIBLE | SS_CENTER | WS_GROUP;
 constexpr DWORD kClickableLabel = WS_VISIBLE | SS_NOTIFY;
 constexpr DWORD kHiddenLabel = 0;
 constexpr DWORD kIcon = WS_VISIBLE | SS_ICON;

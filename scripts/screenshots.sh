@@ -2,7 +2,8 @@
 # Regenerates docs/screenshots/*.png from the real program: builds it, starts it with fresh
 # settings in a copy of its folder on a virtual X display and clicks through its windows with
 # xdotool. There is no window manager, so keyboard focus follows the pointer and the windows
-# have no frames: a window's geometry is its client area. Takes a little over a minute, most
+# with a caption have no frames: their geometry is their client area. The caption-less popups
+# draw their own three-pixel frame around the client area. Takes a little over a minute, most
 # of it spent waiting for an exam's one-minute limit to run out.
 # NAVIK_BUILD_DIR picks another build directory than build/.
 set -euo pipefail
@@ -57,10 +58,12 @@ top_window() {
         }'
 }
 
-# Waits until the window on top is named $1 and, when given, is $2 x $3 dialog units big;
-# sets X Y W H to its geometry. Nameless popups are "navik" and known by their size.
+# Waits until the window on top is named $1 and, when given, is $2 x $3 dialog units big
+# inside a frame $4 pixels wide; sets X Y W H to its geometry and F to the frame. Nameless
+# popups are "navik" and known by their size.
 await() {
     local name=$1 cx=${2:-} cy=${3:-} line
+    F=${4:-0}
     for _ in $(seq "${AWAIT_TENTHS:-50}"); do
         line=$(top_window)
         if [ -n "$line" ]; then
@@ -81,14 +84,14 @@ px() { echo $((($1 * BX + 2) / 4)); }
 py() { echo $((($1 * BY + 4) / 8)); }
 fits() {
     local w h
-    w=$(px "$1")
-    h=$(py "$2")
+    w=$(($(px "$1") + 2 * F))
+    h=$(($(py "$2") + 2 * F))
     [ $((W - w)) -ge -1 ] && [ $((W - w)) -le 1 ] && [ $((H - h)) -ge -1 ] && [ $((H - h)) -le 1 ]
 }
 
-# A left click at a pixel of the window on top, then at the centre of a control given by its
-# template rectangle in dialog units.
-click_at() { xdotool mousemove $((X + $1)) $((Y + $2)) click 1; sleep 0.3; }
+# A left click at a pixel of the client area of the window on top, then at the centre of a
+# control given by its template rectangle in dialog units.
+click_at() { xdotool mousemove $((X + F + $1)) $((Y + F + $2)) click 1; sleep 0.3; }
 click() { click_at $(((2 * $1 + $3) * BX / 8)) $(((2 * $2 + $4) * BY / 16)); }
 
 # Crops the window on top out of the screen, the pointer moved off it so no button hovers.
@@ -163,13 +166,13 @@ shot exam-question
 # The answers' slots follow the question window's layout: the first answer is the second slot.
 slot=$((((H - $(py 14) - 10) - 25) / 4))
 click_at 40 $((5 + slot + 5 + 10))
-await navik 186 116
+await navik 186 116 3
 shot wrong-answer
 click 67 95 50 14
 await "$exam" 496 354
 click_at 40 $((5 + slot + 5 + 10))
 click 439 333 50 14
-await navik 296 114
+await navik 296 114 3
 shot results
 click 93 93 50 14
 back_to_launcher
@@ -190,10 +193,10 @@ xdotool key ctrl+a
 xdotool type 1
 click 37 192 50 14
 await "$exam" 496 354
-AWAIT_TENTHS=750 await navik 186 116
+AWAIT_TENTHS=750 await navik 186 116 3
 shot time-out
 click 67 95 50 14
-await navik 296 114
+await navik 296 114 3
 click 93 93 50 14
 back_to_launcher
 click 28 143 75 21

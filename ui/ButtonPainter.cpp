@@ -2,6 +2,8 @@
 
 #include "framework/Gdiplus.h"
 
+#include <algorithm>
+#include <cmath>
 #include <memory>
 
 using namespace Gdiplus;
@@ -47,17 +49,29 @@ Frame FrameOf(const CRect& client, ButtonState state)
     return frame;
 }
 
-void DrawCaption(Graphics& graphics, std::u16string_view caption, const RectF& layout,
-                 StringAlignment alignment, bool disabled)
+std::unique_ptr<Font> CaptionFont()
 {
-    if (caption.empty())
-        return;
     const FontFamily arial(u"Arial");
     const FontFamily* family = arial.IsAvailable() ? &arial : FontFamily::GenericSansSerif();
     auto font = std::make_unique<Font>(family, kCaptionPoints, FontStyleRegular, UnitPoint);
     if (!font->IsAvailable())
         font = std::make_unique<Font>(FontFamily::GenericSansSerif(), kCaptionPoints, FontStyleRegular,
                                       UnitPoint);
+    return font;
+}
+
+// An option button's caption area beside its circle.
+RectF ChoiceCaptionLayout(const Frame& f)
+{
+    return RectF(REAL(f.left + f.h + 5), REAL(f.top), REAL(f.right - f.left - f.h - 1), REAL(f.h - 1));
+}
+
+void DrawCaption(Graphics& graphics, std::u16string_view caption, const RectF& layout,
+                 StringAlignment alignment, bool disabled)
+{
+    if (caption.empty())
+        return;
+    const std::unique_ptr<Font> font = CaptionFont();
     StringFormat format;
     format.SetAlignment(alignment);
     format.SetLineAlignment(StringAlignmentCenter);
@@ -107,7 +121,6 @@ void ButtonPainter::PaintChoice(Graphics& graphics, ButtonState state, const CRe
                                 std::u16string_view caption)
 {
     const Frame f = FrameOf(client, state);
-    const int width = f.right - f.left;
 
     if (state != ButtonState::Pressed) {
         GraphicsPath shadow;
@@ -140,7 +153,35 @@ void ButtonPainter::PaintChoice(Graphics& graphics, ButtonState state, const CRe
         graphics.DrawLine(&mark, f.left + f.h - 5, f.top + 4, f.left + 4, f.bottom - 5);
     }
 
-    DrawCaption(graphics, caption,
-                RectF(REAL(f.left + f.h + 5), REAL(f.top), REAL(width - f.h - 1), REAL(f.h - 1)),
-                StringAlignmentNear, state == ButtonState::Disabled);
+    DrawCaption(graphics, caption, ChoiceCaptionLayout(f), StringAlignmentNear,
+                state == ButtonState::Disabled);
+}
+
+CRect ButtonPainter::PillFocusRect(const CRect& client)
+{
+    const Frame f = FrameOf(client, ButtonState::Normal);
+    return CRect(f.left + f.h / 2, f.top + 3, f.right - f.h / 2, f.bottom - 2);
+}
+
+CRect ButtonPainter::ChoiceFocusRect(Graphics& graphics, const CRect& client, std::u16string_view caption)
+{
+    const Frame f = FrameOf(client, ButtonState::Normal);
+    const RectF layout = ChoiceCaptionLayout(f);
+    RectF text = layout;
+    if (!caption.empty()) {
+        const std::unique_ptr<Font> font = CaptionFont();
+        StringFormat format;
+        format.SetAlignment(StringAlignmentNear);
+        format.SetLineAlignment(StringAlignmentCenter);
+        if (graphics.MeasureString(caption.data(), INT(caption.size()), font.get(), layout, &format, &text) !=
+            Ok)
+            text = layout;
+    }
+    // One pixel of air around the text, inside the button.
+    const int left = int(std::floor(text.X)) - 1;
+    const int top = int(std::floor(text.Y)) - 1;
+    const int right = int(std::ceil(text.X + text.Width)) + 1;
+    const int bottom = int(std::ceil(text.Y + text.Height)) + 1;
+    return CRect(std::max(left, client.left), std::max(top, client.top), std::min(right, client.right),
+                 std::min(bottom, client.bottom));
 }

@@ -25,4 +25,11 @@ public:
     // white-to-outline, with a tick or a cross; the caption to the right of it.
     static void PaintChoice(Gdiplus::Graphics& graphics, ButtonState state, const CRect& client, bool checked,
                             std::u16string_view caption);
+
+    // Where the focus rectangle goes: inside the capsule between the centres of its round
+    // ends, and around the caption of an option button (the whole caption area when it
+    // cannot be measured), as Windows' radio buttons put it around their text.
+    static CRect PillFocusRect(const CRect& client);
+    static CRect ChoiceFocusRect(Gdiplus::Graphics& graphics, const CRect& client,
+                                 std::u16string_view caption);
 };

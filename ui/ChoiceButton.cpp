@@ -31,6 +31,11 @@ void ChoiceButton::OnLButtonUp(UINT, CPoint point)
     Default();
 }
 
+UINT ChoiceButton::OnGetDlgCode()
+{
+    return m_nIndex == -1 ? DLGC_BUTTON : DLGC_BUTTON | DLGC_RADIOBUTTON;
+}
+
 void ChoiceButton::DrawFace(Gdiplus::Graphics& graphics, ButtonState state, const CRect& client,
                             std::u16string_view caption)
 {
@@ -40,4 +45,10 @@ void ChoiceButton::DrawFace(Gdiplus::Graphics& graphics, ButtonState state, cons
 std::uint32_t ChoiceButton::GetFaceVariant() const
 {
     return m_bChecked ? 1 : 0;
+}
+
+CRect ChoiceButton::GetFocusRect(Gdiplus::Graphics& graphics, const CRect& client,
+                                 std::u16string_view caption)
+{
+    return ButtonPainter::ChoiceFocusRect(graphics, client, caption);
 }

@@ -21,11 +21,26 @@ OwnerDrawButton::~OwnerDrawButton() = default;
 void OwnerDrawButton::DrawItem(LPDRAWITEMSTRUCT drawItem)
 {
     const ButtonState state = ButtonStateFromItem(drawItem->itemState, m_bHover);
-    const std::uint32_t variant = GetFaceVariant();
     std::u16string caption = AnsiToUtf16(GetWindowText());
     CDC* dc = CDC::FromHandle(drawItem->hDC);
     CRect client;
     GetClientRect(&client);
+    DrawFaceOf(dc, state, client, caption);
+
+    // Over the face and never kept with it: it comes and goes with the focus.
+    if ((drawItem->itemState & (ODS_FOCUS | ODS_NOFOCUSRECT)) == ODS_FOCUS) {
+        CRect focus;
+        {
+            Gdiplus::Graphics graphics(dc->GetSafeHdc());
+            focus = GetFocusRect(graphics, client, caption);
+        }
+        dc->DrawFocusRect(&focus);
+    }
+}
+
+void OwnerDrawButton::DrawFaceOf(CDC* dc, ButtonState state, const CRect& client, std::u16string caption)
+{
+    const std::uint32_t variant = GetFaceVariant();
     const CSize size(client.Width(), client.Height());
 
     if (!m_bCaptureBackground) {

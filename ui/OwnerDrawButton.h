@@ -3,7 +3,9 @@
 // (state from the item state, caption, background kept from the first paint and put back
 // before every later one, an anti-aliased drawing surface), hover tracking that repaints
 // once on entering and once on leaving, and an erase that never clears the button.
-// The face itself is the kind's (PillButton, ChoiceButton). Finished faces are kept and
+// The face itself is the kind's (PillButton, ChoiceButton), and so is where the dotted focus
+// rectangle goes, drawn over the face while the button has the keyboard focus and its dialog
+// shows it, as Windows' owner-drawn buttons draw it for ODS_FOCUS. Finished faces are kept and
 // copied back when the same face is asked for again: anti-aliased outlines and captions cost
 // far more than a copy, and a window repaints its buttons unchanged most of the time.
 
@@ -39,6 +41,8 @@ protected:
     // Whatever else the kind's face depends on (checked or not, its colour): faces drawn
     // with another variant are not reused.
     virtual std::uint32_t GetFaceVariant() const = 0;
+    virtual CRect GetFocusRect(Gdiplus::Graphics& graphics, const CRect& client,
+                               std::u16string_view caption) = 0;
 
     BOOL m_bHover = FALSE;
     bool m_bCaptureBackground = true;
@@ -54,6 +58,8 @@ private:
         std::unique_ptr<CBitmap> bitmap;
     };
 
+    // The face for state, from the kept ones or drawn and kept.
+    void DrawFaceOf(CDC* dc, ButtonState state, const CRect& client, std::u16string caption);
     const Face* FindFace(ButtonState state, std::uint32_t variant, CSize size,
                          std::u16string_view caption) const;
     void KeepFace(ButtonState state, std::uint32_t variant, CSize size, std::u16string caption,

@@ -53,3 +53,8 @@ std::uint32_t PillButton::GetFaceVariant() const
 {
     return GetFaceColor();
 }
+
+CRect PillButton::GetFocusRect(Gdiplus::Graphics&, const CRect& client, std::u16string_view)
+{
+    return ButtonPainter::PillFocusRect(client);
+}

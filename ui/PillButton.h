@@ -25,6 +25,8 @@ protected:
     void DrawFace(Gdiplus::Graphics& graphics, ButtonState state, const CRect& client,
                   std::u16string_view caption) override;
     std::uint32_t GetFaceVariant() const override;
+    CRect GetFocusRect(Gdiplus::Graphics& graphics, const CRect& client,
+                       std::u16string_view caption) override;
 
     HCURSOR m_hCursor = nullptr;
 };

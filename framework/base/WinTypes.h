@@ -118,6 +118,17 @@ constexpr int OPAQUE = 2;
 constexpr UINT ODS_SELECTED = 0x0001;
 constexpr UINT ODS_DISABLED = 0x0004;
 constexpr UINT ODS_FOCUS = 0x0010;
+// The focus is not to be shown: the keyboard has not been used in the window yet.
+constexpr UINT ODS_NOFOCUSRECT = 0x0200;
+
+// Dialog codes (OnGetDlgCode): what kind of control the dialog's keyboard handling sees.
+constexpr UINT DLGC_UNDEFPUSHBUTTON = 0x0020;
+constexpr UINT DLGC_RADIOBUTTON = 0x0040;
+constexpr UINT DLGC_BUTTON = 0x2000;
+
+// Check states of a button.
+constexpr int BST_UNCHECKED = 0x0000;
+constexpr int BST_CHECKED = 0x0001;
 
 // Message boxes: buttons, icons and results.
 constexpr UINT MB_OK = 0x00000000;

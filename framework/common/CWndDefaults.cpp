@@ -59,3 +59,8 @@ void CWnd::OnClose()
 {
     Default();
 }
+
+UINT CWnd::OnGetDlgCode()
+{
+    return UINT(Default());
+}

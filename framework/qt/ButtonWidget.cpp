@@ -27,7 +27,25 @@ UINT ButtonWidget::ItemState() const
         state |= ODS_DISABLED;
     if (hasFocus())
         state |= ODS_FOCUS;
+    if (WindowData::FocusHidden(window()))
+        state |= ODS_NOFOCUSRECT;
     return state;
+}
+
+UINT ButtonWidget::DialogCode() const
+{
+    constexpr UINT kPushButton = DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON;
+    CWnd* button = WindowOf(this);
+    if (!button)
+        return kPushButton;
+    return UINT(SendWindowMessage(
+        button, [button] { return LRESULT(button->OnGetDlgCode()); }, [] { return LRESULT(kPushButton); }));
+}
+
+bool ButtonWidget::Checked() const
+{
+    const auto* button = dynamic_cast<const CButton*>(WindowOf(this));
+    return button && button->GetCheck() == BST_CHECKED;
 }
 
 void ButtonWidget::Click()
@@ -106,7 +124,7 @@ void ButtonWidget::mouseReleaseEvent(QMouseEvent* event)
 {
     NoteCursorPosition(event);
     if (event->button() == Qt::LeftButton)
-        Release(MouseKeyFlags(event), ClientPoint(event));
+        Release(MouseKeyFlags(event), ClientPoint(this, event));
 }
 
 void ButtonWidget::keyPressEvent(QKeyEvent* event)

@@ -13,10 +13,15 @@ class ButtonWidget : public QWidget
 public:
     explicit ButtonWidget(QWidget* dialog);
 
-    // The owner-draw item state: ODS_SELECTED, ODS_DISABLED, ODS_FOCUS.
+    // The owner-draw item state: ODS_SELECTED, ODS_DISABLED, ODS_FOCUS, and ODS_NOFOCUSRECT
+    // while its dialog hides the focus.
     UINT ItemState() const;
     // A press and release in the middle of the button (Enter on a focused button).
     void Click();
+    // The button object's dialog code (OnGetDlgCode), a push button's by default.
+    UINT DialogCode() const;
+    // Whether the button object is checked (a choice of a group).
+    bool Checked() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

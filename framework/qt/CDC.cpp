@@ -126,6 +126,39 @@ bool CDC::CoversSurface(int x, int y, int width, int height) const
            QRect(x, y, width, height).contains(m_hDC->image->rect());
 }
 
+void CDC::DrawFocusRect(const CRect* rect)
+{
+    QImage* image = ImageOf(this);
+    QPainter* painter = PainterOf(this);
+    if (!rect || !image || !painter || !painter->isActive() || rect->Width() <= 0 || rect->Height() <= 0)
+        return;
+    // In the surface's pixels; the pattern is aligned to the surface, as a brush is to its context.
+    const QRect area = painter->deviceTransform()
+                           .mapRect(QRect(rect->left, rect->top, rect->Width(), rect->Height()))
+                           .intersected(image->rect());
+    if (area.isEmpty())
+        return;
+    painter->save();
+    painter->resetTransform();
+    painter->setCompositionMode(QPainter::CompositionMode_Source);
+    const auto invert = [painter, image](int x, int y) {
+        if ((x + y) % 2 == 1)
+            painter->fillRect(QRect(x, y, 1, 1), QColor::fromRgb(image->pixel(x, y) ^ 0x00FFFFFF));
+    };
+    // Each pixel of the outline once: a second inversion would undo the first.
+    for (int x = area.left(); x <= area.right(); ++x) {
+        invert(x, area.top());
+        if (area.bottom() != area.top())
+            invert(x, area.bottom());
+    }
+    for (int y = area.top() + 1; y < area.bottom(); ++y) {
+        invert(area.left(), y);
+        if (area.right() != area.left())
+            invert(area.right(), y);
+    }
+    painter->restore();
+}
+
 bool CDC::CopiesPixelForPixel() const
 {
     const QPainter* painter = m_hDC ? m_hDC->painter : nullptr;

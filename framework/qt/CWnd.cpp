@@ -5,6 +5,7 @@
 #include "framework/CMenu.h"
 #include "framework/Cursor.h"
 #include "framework/qt/Artwork.h"
+#include "framework/qt/ClientArea.h"
 #include "framework/qt/DialogWidget.h"
 #include "framework/qt/MessageDispatch.h"
 #include "framework/qt/QtConversions.h"
@@ -190,7 +191,8 @@ void CWnd::MoveWindow(int x, int y, int width, int height, BOOL repaint)
         ToWidget(m_hWnd)->move(x, y);
         ToWidget(m_hWnd)->resize(width, height);
     } else {
-        ToWidget(m_hWnd)->setGeometry(x, y, width, height);
+        const QPoint origin = ClientOrigin(ToWidget(m_hWnd)->parentWidget());
+        ToWidget(m_hWnd)->setGeometry(x + origin.x(), y + origin.y(), width, height);
     }
     if (repaint)
         ToWidget(m_hWnd)->update();
@@ -199,7 +201,9 @@ void CWnd::MoveWindow(int x, int y, int width, int height, BOOL repaint)
 void CWnd::GetClientRect(CRect* rect) const
 {
     if (rect)
-        *rect = m_hWnd ? CRect(0, 0, ToWidget(m_hWnd)->width(), ToWidget(m_hWnd)->height()) : CRect();
+        *rect = m_hWnd
+                    ? CRect(0, 0, ClientRect(ToWidget(m_hWnd)).width(), ClientRect(ToWidget(m_hWnd)).height())
+                    : CRect();
 }
 
 void CWnd::GetWindowRect(CRect* rect) const
@@ -219,7 +223,8 @@ void CWnd::ScreenToClient(CRect* rect) const
 {
     if (!rect || !m_hWnd)
         return;
-    const QPoint origin = ToWidget(m_hWnd)->mapFromGlobal(QPoint(rect->left, rect->top));
+    const QPoint origin =
+        ToWidget(m_hWnd)->mapFromGlobal(QPoint(rect->left, rect->top)) - ClientOrigin(ToWidget(m_hWnd));
     rect->OffsetRect(origin.x() - rect->left, origin.y() - rect->top);
 }
 
@@ -227,7 +232,8 @@ void CWnd::ScreenToClient(CPoint* point) const
 {
     if (!point || !m_hWnd)
         return;
-    const QPoint local = ToWidget(m_hWnd)->mapFromGlobal(QPoint(point->x, point->y));
+    const QPoint local =
+        ToWidget(m_hWnd)->mapFromGlobal(QPoint(point->x, point->y)) - ClientOrigin(ToWidget(m_hWnd));
     *point = CPoint(local.x(), local.y());
 }
 
@@ -242,7 +248,7 @@ void CWnd::InvalidateRect(const CRect* rect, BOOL)
     if (!m_hWnd)
         return;
     if (rect)
-        ToWidget(m_hWnd)->update(ToQRect(*rect));
+        ToWidget(m_hWnd)->update(ToQRect(*rect).translated(ClientOrigin(ToWidget(m_hWnd))));
     else
         ToWidget(m_hWnd)->update();
 }

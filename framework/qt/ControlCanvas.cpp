@@ -3,6 +3,7 @@
 
 #include "framework/CWnd.h"
 #include "framework/GdiBrush.h"
+#include "framework/qt/ClientArea.h"
 #include "framework/qt/MessageDispatch.h"
 #include "framework/qt/QtConversions.h"
 
@@ -11,17 +12,18 @@
 void EraseDialogBackground(QWidget* dialog, QPainter& painter)
 {
     const QColor face = ToQColor(GetDialogFaceColor());
+    const QRect client(QPoint(0, 0), ClientRect(dialog).size());
     CWnd* window = WindowOf(dialog);
     if (!window) {
-        painter.fillRect(dialog->rect(), face);
+        painter.fillRect(client, face);
         return;
     }
     QtDC dc(&painter, nullptr);
     painter.save();
     SendWindowMessage(
         window, [window, &dc] { return LRESULT(window->OnEraseBkgnd(&dc)); },
-        [dialog, &painter, &face] {
-            painter.fillRect(dialog->rect(), face);
+        [&painter, &client, &face] {
+            painter.fillRect(client, face);
             return LRESULT(TRUE);
         });
     painter.restore();
@@ -56,7 +58,7 @@ void ControlCanvas::PaintBeneath(QWidget* control)
         // fill or copy takes Qt's slower span path, which for tall controls even hands
         // the work to other threads.
         m_painter.save();
-        m_painter.translate(-control->pos());
+        m_painter.translate(ClientOrigin(dialog) - control->pos());
         EraseDialogBackground(dialog, m_painter);
         m_painter.restore();
     }

@@ -9,6 +9,7 @@
 #include "framework/Cursor.h"
 #include "framework/base/DialogTemplate.h"
 #include "framework/qt/ButtonWidget.h"
+#include "framework/qt/ClientArea.h"
 #include "framework/qt/EditWidget.h"
 #include "framework/qt/SpinWidget.h"
 #include "framework/qt/StaticWidget.h"
@@ -64,12 +65,14 @@ std::vector<std::unique_ptr<CWnd>> CreateControls(QWidget* dialog, const DialogT
     std::vector<std::unique_ptr<CWnd>> bindings;
     QWidget* previous = nullptr;
     QWidget* previousFocusable = nullptr;
+    const QPoint origin = ClientOrigin(dialog);
     for (const ControlTemplate& control : dialogTemplate.controls) {
         auto [widget, binding] = CreateControl(dialog, control);
         WindowData::SetId(widget, control.id);
         WindowData::SetStyle(widget, control.style);
         widget->setFont(ToQFont(*font));
-        widget->setGeometry(MapDialogRect(units, control.x, control.y, control.cx, control.cy));
+        widget->setGeometry(
+            MapDialogRect(units, control.x, control.y, control.cx, control.cy).translated(origin));
         binding->Attach(ToHwnd(widget));
         binding->SetWindowText(control.text);
 

@@ -5,20 +5,26 @@
 #include "framework/CDialog.h"
 #include "framework/base/DialogTemplate.h"
 #include "framework/qt/ButtonWidget.h"
+#include "framework/qt/ChoiceGroups.h"
+#include "framework/qt/ClientArea.h"
 #include "framework/qt/ControlCanvas.h"
 #include "framework/qt/ControlFactory.h"
 #include "framework/qt/MessageDispatch.h"
+#include "framework/qt/ModalFrame.h"
 #include "framework/qt/PaintScope.h"
 #include "framework/qt/QtConversions.h"
 #include "framework/qt/WindowData.h"
 #include "framework/qt/WindowEvents.h"
 
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QShortcut>
+
+#include <algorithm>
 
 namespace {
 
@@ -50,10 +56,16 @@ DialogWidget::DialogWidget(CDialog* dialog, const DialogTemplate& dialogTemplate
                       0, 0, 0, 0, dialogTemplate.fontFace);
     setFont(ToQFont(m_font));
     const BaseUnits units = BaseUnitsOf(font());
-    setFixedSize(MapDialogSize(units, dialogTemplate.cx, dialogTemplate.cy));
+    // A frame the framework draws lies around the client area, which keeps the template's size.
+    const int frame = ModalFrameWidth(this);
+    setFixedSize(MapDialogSize(units, dialogTemplate.cx, dialogTemplate.cy) + QSize(2 * frame, 2 * frame));
     WindowData::SetText(this, dialogTemplate.caption);
     setWindowTitle(FromAnsi(dialogTemplate.caption));
     m_defaultBindings = CreateControls(this, dialogTemplate, units, &m_font);
+    for (const auto& binding : m_defaultBindings)
+        m_controls.push_back(WidgetOf(binding.get()));
+    const QWidget* opener = QApplication::activeModalWidget();
+    WindowData::SetFocusHidden(this, !opener || WindowData::FocusHidden(opener));
     // A key goes to the focused control first; the filter shows it to the dialog before.
     for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         child->installEventFilter(this);
@@ -113,6 +125,64 @@ void DialogWidget::FocusFirstTabStop()
     }
 }
 
+void DialogWidget::ShowFocus()
+{
+    if (!WindowData::FocusHidden(this))
+        return;
+    WindowData::SetFocusHidden(this, false);
+    if (QWidget* focused = focusWidget())
+        focused->update();
+}
+
+bool DialogWidget::focusNextPrevChild(bool next)
+{
+    ShowFocus();
+    // A group of choices is one tab stop, its checked choice, as Windows moves the tab-stop
+    // style along with the check of its radio buttons: Tab passes over the others of the group
+    // and enters a group on the checked one.
+    const QWidget* from = focusWidget();
+    for (std::size_t tries = 0; tries <= m_controls.size(); ++tries) {
+        if (!QDialog::focusNextPrevChild(next))
+            return false;
+        auto* focused = dynamic_cast<ButtonWidget*>(focusWidget());
+        if (!focused || !(focused->DialogCode() & DLGC_RADIOBUTTON) || focused->Checked())
+            return true;
+        const std::vector<ButtonWidget*> group = ChoicesInGroup(m_controls, focused);
+        const auto checked = std::find_if(group.begin(), group.end(),
+                                          [](const ButtonWidget* choice) { return choice->Checked(); });
+        if (checked == group.end())
+            return true;
+        if (std::find(group.begin(), group.end(), from) == group.end()) {
+            (*checked)->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return true;
+}
+
+bool DialogWidget::MoveInGroup(bool forward)
+{
+    ShowFocus();
+    auto* focused = dynamic_cast<ButtonWidget*>(focusWidget());
+    if (!focused || !(focused->DialogCode() & DLGC_RADIOBUTTON))
+        return false;
+    const std::vector<ButtonWidget*> choices = ChoicesInGroup(m_controls, focused);
+    const auto at = std::find(choices.begin(), choices.end(), focused);
+    if (at == choices.end())
+        return true;
+    // Round the group, as GetNextDlgGroupItem goes.
+    const std::size_t count = choices.size();
+    const std::size_t index = std::size_t(at - choices.begin());
+    ButtonWidget* target = choices[forward ? (index + 1) % count : (index + count - 1) % count];
+    if (target == focused)
+        return true;
+    target->setFocus(Qt::OtherFocusReason);
+    // A click checks it, and the dialog hears of it as of a click with the mouse.
+    if (!target->Checked())
+        target->Click();
+    return true;
+}
+
 void DialogWidget::DeliverSysCommand(UINT id)
 {
     SendWindowMessage(
@@ -147,7 +217,9 @@ void DialogWidget::DeliverClose()
 
 void DialogWidget::PressDefaultButton()
 {
-    if (auto* focused = dynamic_cast<ButtonWidget*>(focusWidget()); focused && focused->isEnabled()) {
+    // A focused push button is pressed; with a choice focused Enter means the default button.
+    if (auto* focused = dynamic_cast<ButtonWidget*>(focusWidget());
+        focused && focused->isEnabled() && (focused->DialogCode() & DLGC_UNDEFPUSHBUTTON)) {
         focused->Click();
         return;
     }
@@ -159,7 +231,16 @@ void DialogWidget::PressDefaultButton()
 void DialogWidget::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    PaintRectByRect(painter, event->region(), [&] { EraseDialogBackground(this, painter); });
+    QRegion region = event->region();
+    if (ModalFrameWidth(this) != 0) {
+        PaintModalFrame(painter, rect());
+        // The dialog paints in client coordinates and never over its frame.
+        const QRect client = ClientRect(this);
+        region = region.intersected(client).translated(-client.topLeft());
+        painter.translate(client.topLeft());
+        painter.setClipRect(QRect(QPoint(0, 0), client.size()));
+    }
+    PaintRectByRect(painter, region, [&] { EraseDialogBackground(this, painter); });
     const PaintScope scope(this, &painter);
     SendWindowMessage(m_pDialog, [this] {
         m_pDialog->OnPaint();
@@ -249,6 +330,14 @@ void DialogWidget::keyPressEvent(QKeyEvent* event)
             return;
         }
         break;
+    case Qt::Key_Up:
+    case Qt::Key_Left:
+    case Qt::Key_Down:
+    case Qt::Key_Right:
+        if (modifiers == Qt::NoModifier &&
+            MoveInGroup(event->key() == Qt::Key_Down || event->key() == Qt::Key_Right))
+            return;
+        break;
     case Qt::Key_F4:
         if (modifiers == Qt::AltModifier) {
             DeliverSysCommand(SC_CLOSE);
@@ -284,7 +373,7 @@ void DialogWidget::mouseReleaseEvent(QMouseEvent* event)
 {
     NoteCursorPosition(event);
     if (event->button() == Qt::LeftButton)
-        DeliverLButtonUp(this, MouseKeyFlags(event), ClientPoint(event));
+        DeliverLButtonUp(this, MouseKeyFlags(event), ClientPoint(this, event));
 }
 
 void DialogWidget::leaveEvent(QEvent*)
@@ -294,8 +383,8 @@ void DialogWidget::leaveEvent(QEvent*)
 
 void DialogWidget::resizeEvent(QResizeEvent*)
 {
-    const int w = width();
-    const int h = height();
+    const int w = ClientRect(this).width();
+    const int h = ClientRect(this).height();
     SendWindowMessage(m_pDialog, [this, w, h] {
         m_pDialog->OnSize(isMinimized() ? SIZE_MINIMIZED : SIZE_RESTORED, w, h);
         return LRESULT(0);

@@ -55,7 +55,7 @@ void EditWidget::mouseReleaseEvent(QMouseEvent* event)
     QLineEdit::mouseReleaseEvent(event);
     NoteCursorPosition(event);
     if (event->button() == Qt::LeftButton)
-        DeliverLButtonUp(this, MouseKeyFlags(event), ClientPoint(event));
+        DeliverLButtonUp(this, MouseKeyFlags(event), ClientPoint(this, event));
 }
 
 void EditWidget::leaveEvent(QEvent* event)

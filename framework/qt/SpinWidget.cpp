@@ -110,7 +110,7 @@ void SpinWidget::mouseReleaseEvent(QMouseEvent* event)
     m_repeat.stop();
     m_nHeld = 0;
     update();
-    DeliverLButtonUp(this, MouseKeyFlags(event), ClientPoint(event));
+    DeliverLButtonUp(this, MouseKeyFlags(event), ClientPoint(this, event));
 }
 
 void SpinWidget::leaveEvent(QEvent*)

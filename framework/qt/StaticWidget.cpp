@@ -67,7 +67,7 @@ void StaticWidget::mouseReleaseEvent(QMouseEvent* event)
 {
     NoteCursorPosition(event);
     if (event->button() == Qt::LeftButton)
-        DeliverLButtonUp(this, MouseKeyFlags(event), ClientPoint(event));
+        DeliverLButtonUp(this, MouseKeyFlags(event), ClientPoint(this, event));
 }
 
 void StaticWidget::leaveEvent(QEvent*)

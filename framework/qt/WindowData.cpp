@@ -13,6 +13,7 @@ struct Record
     DWORD style = 0;
     CString text;
     bool leaveTracked = false;
+    bool focusHidden = false;
 };
 
 // Looked up at every paint and message, so kept in a table of our own rather than in
@@ -86,6 +87,17 @@ bool LeaveTracked(const QWidget* widget)
 void SetLeaveTracked(QWidget* widget, bool tracked)
 {
     Ensure(widget).leaveTracked = tracked;
+}
+
+bool FocusHidden(const QWidget* window)
+{
+    const Record* record = Find(window);
+    return record && record->focusHidden;
+}
+
+void SetFocusHidden(QWidget* window, bool hidden)
+{
+    Ensure(window).focusHidden = hidden;
 }
 
 } // namespace WindowData

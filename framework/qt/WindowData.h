@@ -2,7 +2,8 @@
 // What a window carries besides its widget's own state, kept on the widget so that it
 // lives exactly as long as the window: the control id, the template styles, the window
 // text as ANSI bytes (so GetWindowText returns exactly what SetWindowText stored), the
-// font object last set and the armed mouse-leave request.
+// font object last set, the armed mouse-leave request and, for a dialog, whether it still
+// hides where the keyboard focus is.
 
 #include "framework/base/CString.h"
 #include "framework/base/WinTypes.h"
@@ -19,5 +20,9 @@ CString Text(const QWidget* widget);
 void SetText(QWidget* widget, const CString& text);
 bool LeaveTracked(const QWidget* widget);
 void SetLeaveTracked(QWidget* widget, bool tracked);
+// A dialog hides the focus of its controls until the keyboard moves it; a window that never
+// set this shows it.
+bool FocusHidden(const QWidget* window);
+void SetFocusHidden(QWidget* window, bool hidden);
 
 } // namespace WindowData

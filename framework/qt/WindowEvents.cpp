@@ -2,6 +2,7 @@
 #include "framework/qt/QtHandles.h"
 
 #include "framework/CDialog.h"
+#include "framework/qt/ClientArea.h"
 #include "framework/qt/CursorRequest.h"
 #include "framework/qt/MessageDispatch.h"
 #include "framework/qt/WindowData.h"
@@ -48,9 +49,9 @@ void NoteCursorPosition(const QMouseEvent* event)
     g_lastCursorPosition = CPoint(global.x(), global.y());
 }
 
-CPoint ClientPoint(const QMouseEvent* event)
+CPoint ClientPoint(const QWidget* widget, const QMouseEvent* event)
 {
-    const QPoint local = event->position().toPoint();
+    const QPoint local = event->position().toPoint() - ClientOrigin(widget);
     return {local.x(), local.y()};
 }
 
@@ -76,7 +77,7 @@ void DeliverMouseMove(QWidget* widget, const QMouseEvent* event)
         RequestCursor(widget);
     if (CWnd* window = WindowOf(widget)) {
         const UINT flags = MouseKeyFlags(event);
-        const CPoint point = ClientPoint(event);
+        const CPoint point = ClientPoint(widget, event);
         SendWindowMessage(window, [window, flags, point] {
             window->OnMouseMove(flags, point);
             return LRESULT(0);

@@ -10,8 +10,8 @@
 class QMouseEvent;
 class QWidget;
 
-// Where a mouse event happened, in the receiving widget's client coordinates.
-CPoint ClientPoint(const QMouseEvent* event);
+// Where a mouse event that widget received happened, in the widget's client coordinates.
+CPoint ClientPoint(const QWidget* widget, const QMouseEvent* event);
 // The key-state flags (MK_*) of a mouse event.
 UINT MouseKeyFlags(const QMouseEvent* event);
 

@@ -8,6 +8,7 @@
 #include "framework/base/CTime.h"
 #include "model/ModelObjects.h"
 #include "modes/PicturePath.h"
+#include "modes/QuestionLayout.h"
 #include "modes/QuestionTexts.h"
 #include "res/resource.h"
 #include "ui/ImageObject.h"
@@ -16,9 +17,6 @@ namespace {
 
 constexpr UINT_PTR kClockTimer = 0;
 constexpr UINT kClockPeriodMs = 500;
-// Slot height below which a text no longer shows even one line in the 20-pixel font;
-// a picture taller than the window would otherwise make the slots negative.
-constexpr int kMinimumSlotHeight = 45;
 
 const int kTextControls[4] = {IDC_QUESTION_TEXT, IDC_ANSWER_A, IDC_ANSWER_B, IDC_ANSWER_C};
 
@@ -148,33 +146,21 @@ void QuestionDialog::ShowQuestion()
     m_strAnswerC = texts.answers[2];
     m_nCorrect = q.m_nAnswer;
 
-    int slot = (m_nAreaHeight - 25) / 4;
-    int width = m_rcClient.Width() - 15;
-    int y = 5;
+    const QuestionArea area{m_rcClient.Width(), m_nAreaHeight, m_nPictureLeft, m_nQuestionWidth};
+    QuestionLayout layout = LayOutQuestion(area);
     if (q.m_nPicture != 0) {
         m_pPicture.reset();
         m_pPicture = std::make_unique<ImageObject>(PicturePath(theSettings.m_strExeDir, q.m_strPicture));
-        const int pictureWidth = int(m_pPicture->GetWidth());
-        if (m_rcClient.Width() - m_nPictureLeft - 5 >= pictureWidth) {
-            m_nPictureX = m_nPictureLeft;
-            width = m_nQuestionWidth - 5;
-        } else {
-            m_nPictureX = 5;
-            const int pictureHeight = int(m_pPicture->GetHeight());
-            y = pictureHeight + 10;
-            slot = (m_nAreaHeight - pictureHeight - 30) / 4;
-            if (slot < kMinimumSlotHeight) {
-                // The slots keep their minimum height and end where they always end, over the
-                // lower part of the picture, rather than below the bottom of the window.
-                slot = kMinimumSlotHeight;
-                y = m_nAreaHeight - 20 - 4 * slot;
-            }
-        }
+        layout = LayOutQuestion(area, int(m_pPicture->GetWidth()), int(m_pPicture->GetHeight()));
+        m_nPictureX = layout.pictureX;
+        m_nPictureWidth = layout.pictureWidth;
+        m_nPictureHeight = layout.pictureHeight;
     }
 
+    int y = layout.textTop;
     for (CStatic& text : m_text) {
-        text.MoveWindow(10, y, width, slot - 10, TRUE);
-        y += slot + 5;
+        text.MoveWindow(10, y, layout.textWidth, layout.slot - 10, TRUE);
+        y += layout.slot + 5;
     }
     Invalidate(TRUE);
     UpdateData(FALSE);
@@ -186,7 +172,11 @@ BOOL QuestionDialog::OnEraseBkgnd(CDC* dc)
     const Question* q = ShownQuestion();
     if (q && q->m_nPicture != 0 && m_pPicture) {
         Gdiplus::Graphics graphics(dc->GetSafeHdc());
-        m_pPicture->Draw(graphics, m_nPictureX, 5);
+        if (m_nPictureWidth == int(m_pPicture->GetWidth()) &&
+            m_nPictureHeight == int(m_pPicture->GetHeight()))
+            m_pPicture->Draw(graphics, m_nPictureX, 5);
+        else
+            m_pPicture->Draw(graphics, m_nPictureX, 5, m_nPictureWidth, m_nPictureHeight);
     }
     return TRUE;
 }

@@ -32,6 +32,9 @@ public:
     CRect m_rcClient;
     int m_nPictureLeft = 0;
     int m_nPictureX = 0;
+    // The size the picture is drawn at: its own, or smaller when it is too tall (QuestionLayout.h).
+    int m_nPictureWidth = 0;
+    int m_nPictureHeight = 0;
     int m_nAreaHeight = 0;
     int m_nQuestionWidth = 0;
     bool m_bLearning = false;

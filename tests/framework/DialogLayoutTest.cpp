@@ -1,7 +1,9 @@
-// Dialog units, the placement of every template's controls and the dialog windows built
-// from the templates.
+// Dialog units, the placement of every template's controls, the dialog windows built from
+// the templates and the modal frame the framework draws around a caption-less popup.
 
+#include "framework/CDC.h"
 #include "framework/CDialog.h"
+#include "framework/GdiBrush.h"
 #include "framework/base/Resources.h"
 #include "framework/qt/DialogUnits.h"
 #include "framework/qt/QtHandles.h"
@@ -10,7 +12,10 @@
 #include "tests/support/ModalDriver.h"
 
 #include <QFont>
+#include <QImage>
+#include <QPainter>
 #include <QRect>
+#include <QTest>
 #include <QWidget>
 
 namespace {
@@ -60,7 +65,14 @@ void ExpectControlsWhereTheTemplatePutsThem(const DialogTemplate& dialogTemplate
     } dialog(dialogTemplate.id);
     RunModal(dialog, [&](ModalDialog& modal) {
         const BaseUnits units = BaseUnitsOf(modal.Window()->font());
-        EXPECT_EQ(modal.Window()->size(), MapDialogSize(units, dialogTemplate.cx, dialogTemplate.cy));
+        // The client area has the template's size; a caption-less popup's window adds the
+        // modal frame around it, a captioned one gets its frame from the window manager.
+        CRect client;
+        dialog.GetClientRect(&client);
+        const QSize size = MapDialogSize(units, dialogTemplate.cx, dialogTemplate.cy);
+        EXPECT_EQ(QSize(client.Width(), client.Height()), size);
+        const bool popup = (dialogTemplate.style & WS_CAPTION) != WS_CAPTION;
+        EXPECT_EQ(modal.Window()->size(), size + (popup ? QSize(6, 6) : QSize(0, 0)));
         const auto& controls = dialogTemplate.controls;
         for (std::size_t i = 0; i < controls.size(); ++i) {
             const ControlTemplate& control = controls[i];
@@ -70,7 +82,10 @@ void ExpectControlsWhereTheTemplatePutsThem(const DialogTemplate& dialogTemplate
                                  (i + 1 < controls.size() && controls[i + 1].kind == ControlKind::UpDown);
             if (aligned)
                 continue;
-            EXPECT_EQ(modal.Control(control.id)->geometry(),
+            CRect area;
+            dialog.GetDlgItem(control.id)->GetWindowRect(&area);
+            dialog.ScreenToClient(&area);
+            EXPECT_EQ(QRect(area.left, area.top, area.Width(), area.Height()),
                       MapDialogRect(units, control.x, control.y, control.cx, control.cy))
                 << "control " << control.id;
         }
@@ -174,3 +189,86 @@ TEST_F(DialogLayoutTest, HiddenStaticExistsWithItsRectangle)
 }
 
 } // namespace
+
+namespace {
+
+// A pixel that tells where it lies, so that a client area moved by a pixel shows.
+QRgb PatternAt(int x, int y)
+{
+    return qRgb(x % 256, y % 256, 128 + x / 256 * 16 + y / 256);
+}
+
+// Erases with the pattern and notes where the mouse last moved, in client coordinates.
+class PatternDialog : public CDialog
+{
+public:
+    using CDialog::CDialog;
+    CPoint m_lastMove{-1, -1};
+
+    BOOL OnEraseBkgnd(CDC* dc) override
+    {
+        static const QImage pattern = [] {
+            QImage image(1024, 1024, QImage::Format_RGB32);
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x)
+                    image.setPixel(x, y, PatternAt(x, y));
+            }
+            return image;
+        }();
+        PainterOf(dc)->drawImage(0, 0, pattern);
+        return TRUE;
+    }
+    void OnMouseMove(UINT, CPoint point) override { m_lastMove = point; }
+};
+
+} // namespace
+
+TEST_F(DialogLayoutTest, ACaptionlessPopupGetsTheRaisedModalFrameAroundItsUntouchedClientArea)
+{
+    PatternDialog dialog(IDD_RESULTS);
+    RunModal(dialog, [&](ModalDialog& modal) {
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(modal.Window()));
+        const QImage window = modal.Grab().convertToFormat(QImage::Format_RGB32);
+        CRect client;
+        dialog.GetClientRect(&client);
+        ASSERT_EQ(window.size(), QSize(client.Width() + 6, client.Height() + 6));
+        const int r = window.width() - 1;
+        const int b = window.height() - 1;
+        const COLORREF face = GetDialogFaceColor();
+        const QRgb kFace = qRgb(GetRValue(face), GetGValue(face), GetBValue(face));
+        const QRgb kLight = qRgb(227, 227, 227);
+        const QRgb kHighlight = qRgb(255, 255, 255);
+        const QRgb kShadow = qRgb(160, 160, 160);
+        const QRgb kDarkShadow = qRgb(105, 105, 105);
+        // Outside in: light above and left, darkest below and right (its lines take the corners
+        // at the top right and the bottom left); white and shadow; one line of the face colour.
+        const struct
+        {
+            QPoint at;
+            QRgb colour;
+        } frame[] = {
+            {{0, 0}, kLight},          {{r / 2, 0}, kLight},      {{0, b / 2}, kLight},
+            {{r, 0}, kDarkShadow},     {{0, b}, kDarkShadow},     {{r / 2, b}, kDarkShadow},
+            {{r, b / 2}, kDarkShadow}, {{r, b}, kDarkShadow},     {{1, 1}, kHighlight},
+            {{r / 2, 1}, kHighlight},  {{1, b / 2}, kHighlight},  {{r - 1, 1}, kShadow},
+            {{1, b - 1}, kShadow},     {{r / 2, b - 1}, kShadow}, {{r - 1, b / 2}, kShadow},
+            {{2, 2}, kFace},           {{r / 2, 2}, kFace},       {{2, b / 2}, kFace},
+            {{r - 2, 2}, kFace},       {{r / 2, b - 2}, kFace},   {{r - 2, b - 2}, kFace},
+        };
+        for (const auto& [at, colour] : frame)
+            EXPECT_EQ(window.pixel(at), colour) << at.x() << "," << at.y();
+        // Inside the frame the client area's own pixels, neither moved nor painted over, all
+        // along its edges, which no control covers.
+        int moved = 0;
+        for (int x = 0; x < client.Width(); ++x) {
+            for (int y = 0; y < client.Height(); ++y) {
+                const bool edge = x < 3 || y < 3 || x >= client.Width() - 3 || y >= client.Height() - 3;
+                moved += edge && window.pixel(3 + x, 3 + y) != PatternAt(x, y) ? 1 : 0;
+            }
+        }
+        EXPECT_EQ(moved, 0);
+        QTest::mouseMove(modal.Window(), QPoint(3 + 5, 3 + 4));
+        EXPECT_EQ(QPoint(dialog.m_lastMove.x, dialog.m_lastMove.y), QPoint(5, 4));
+        modal.Key(Qt::Key_Escape);
+    });
+}

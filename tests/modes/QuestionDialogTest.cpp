@@ -1,7 +1,7 @@
 // The question window on its template, driven by real clicks and keys: where the texts go
-// with no picture, a picture beside them, one above them and one that cannot be shown; which fonts the texts
-// get in the learning displays and in exam mode; which button and key makes which move; and the hand over the
-// answers of an exam.
+// with no picture, a picture beside them, one above them, one too tall and one that cannot be shown; which
+// fonts the texts get in the learning displays and in exam mode; which button and key makes which move; and
+// the hand over the answers of an exam.
 
 #include "ModesGuiSupport.h"
 
@@ -168,15 +168,23 @@ TEST_F(QuestionDialogTest, TextsMakeRoomForAPictureBesideOrAboveThemAndForNoneTh
         modal.Click(IDC_NEXT);
         ExpectSlots(modal, 130, above, t.client.width() - 15);
         EXPECT_EQ(modal.Grab().pixel(205, 65), green);
-        // Taller than the window: the slots keep a readable height above the buttons.
+        // Taller than the window: scaled down, 400 to 900, until each text has a line, and no
+        // text over it. It is drawn exactly there, and no other pixel shows its colour.
         modal.Click(IDC_NEXT);
-        int previousBottom = 0;
+        const int height = t.areaHeight - 30 - 4 * 45;
+        const QRect picture(5, 5, (400 * height + 450) / 900, height);
+        const QImage shown = modal.Grab().convertToFormat(QImage::Format_RGB32);
+        int wrong = 0;
+        for (int y = 0; y < shown.height(); ++y) {
+            for (int x = 0; x < shown.width(); ++x)
+                wrong += (shown.pixel(x, y) == qRgb(0, 0, 255)) != picture.contains(x, y) ? 1 : 0;
+        }
+        EXPECT_EQ(wrong, 0);
         for (int id : kTexts) {
             const QRect text = modal.Rect(id);
+            EXPECT_FALSE(text.intersects(picture)) << "control " << id;
             EXPECT_EQ(text.height(), 35) << "control " << id;
-            EXPECT_GT(text.top(), previousBottom) << "control " << id;
             EXPECT_LT(text.bottom(), modal.Rect(IDC_FIRST).top()) << "control " << id;
-            previousBottom = text.bottom();
         }
     });
 }

@@ -48,7 +48,8 @@ public:
     QImage Grab() const;
 
     // What the control with id shows: its text, whether it is enabled and shown, and its
-    // rectangle in the dialog's client coordinates.
+    // rectangle in the coordinates of the dialog's window, those of Grab: its client
+    // coordinates, but for the frame a caption-less popup draws around its client area.
     CString Text(int id) const;
     bool Enabled(int id) const;
     bool Shown(int id) const;

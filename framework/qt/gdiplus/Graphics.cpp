@@ -10,6 +10,7 @@
 
 #include <QBrush>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPaintDevice>
 #include <QPainter>
@@ -184,6 +185,29 @@ Status Graphics::DrawString(const WCHAR* string, INT length, const Font* font, c
             Qt::TextWordWrap,
         QString::fromUtf16(text.data(), qsizetype(text.size())));
     m_pPainter->restore();
+    return Ok;
+}
+
+Status Graphics::MeasureString(const WCHAR* string, INT length, const Font* font, const RectF& layoutRect,
+                               const StringFormat* format, RectF* boundingBox) const
+{
+    if (!m_pPainter || !string || !font || !boundingBox || !font->IsAvailable())
+        return InvalidParameter;
+    const std::u16string_view text =
+        length < 0 ? std::u16string_view(string) : std::u16string_view(string, std::size_t(length));
+    const StringFormat defaultFormat;
+    const StringFormat& layout = format ? *format : defaultFormat;
+    const QRectF rect(layoutRect.X, layoutRect.Y, layoutRect.Width, layoutRect.Height);
+    const int dpi = m_pPainter->device() ? m_pPainter->device()->logicalDpiY() : 96;
+    // The font and flags DrawString draws with; its box is limited to the layout as its clip is.
+    const QRectF box = QFontMetricsF(font->QtFont(dpi), m_pPainter->device())
+                           .boundingRect(rect,
+                                         int(HorizontalAlignment(layout.GetAlignment()) |
+                                             VerticalAlignment(layout.GetLineAlignment())) |
+                                             Qt::TextWordWrap,
+                                         QString::fromUtf16(text.data(), qsizetype(text.size())))
+                           .intersected(rect);
+    *boundingBox = RectF(REAL(box.x()), REAL(box.y()), REAL(box.width()), REAL(box.height()));
     return Ok;
 }
 
