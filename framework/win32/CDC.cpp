@@ -172,6 +172,14 @@ BOOL CDC::BitBlt(int x, int y, int width, int height, CDC* source, int xSource, 
     return ::BitBlt(GetSafeHdc(), x, y, width, height, source->GetSafeHdc(), xSource, ySource, rop);
 }
 
+void CDC::DrawFocusRect(const CRect* rect)
+{
+    if (!m_hDC || !rect)
+        return;
+    const RECT area{rect->left, rect->top, rect->right, rect->bottom};
+    ::DrawFocusRect(m_hDC, &area);
+}
+
 bool CDC::CopiesPixelForPixel() const
 {
     return true;

@@ -7,6 +7,7 @@
 #include "framework/CStatic.h"
 #include "framework/Cursor.h"
 #include "framework/base/Resources.h"
+#include "framework/win32/ChoiceGroups.h"
 #include "framework/win32/DialogTemplateBuilder.h"
 #include "framework/win32/MessageDispatch.h"
 #include "framework/win32/StaticPainter.h"
@@ -134,6 +135,8 @@ bool HandleCommonMessage(CWnd* window, HWND handle, UINT message, WPARAM wParam,
             window->OnSize(UINT(wParam), LOWORD(lParam), HIWORD(lParam));
             return LRESULT(0);
         });
+    case WM_GETDLGCODE:
+        return send([&] { return LRESULT(window->OnGetDlgCode()); });
     default:
         return false;
     }
@@ -380,9 +383,13 @@ LRESULT CALLBACK DialogWidget::ControlWindowProc(HWND window, UINT message, WPAR
 
 bool DialogWidget::TranslateKey(const MSG& message)
 {
-    if (message.message != WM_KEYDOWN || !IsOfferedKey(message.wParam) || ModifierDown())
+    if (message.message != WM_KEYDOWN)
         return false;
     if (message.hwnd != m_hWnd && !IsChild(m_hWnd, message.hwnd))
+        return false;
+    if (message.wParam == VK_TAB && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_MENU) >= 0)
+        return MoveFocusTo(NextTabStop(m_hWnd, GetFocus(), GetKeyState(VK_SHIFT) < 0));
+    if (!IsOfferedKey(message.wParam) || ModifierDown())
         return false;
     const UINT key = UINT(message.wParam);
     const BOOL repeat = (message.lParam & (LPARAM(1) << 30)) != 0;
@@ -399,13 +406,39 @@ bool DialogWidget::TranslateKey(const MSG& message)
         PressDefaultButton();
         return true;
     }
+    if (key >= VK_LEFT && key <= VK_DOWN && IsChoice(GetFocus()))
+        return MoveInGroup(key == VK_RIGHT || key == VK_DOWN);
     return false;
+}
+
+bool DialogWidget::MoveFocusTo(HWND control)
+{
+    if (!control)
+        return false;
+    // As the dialog manager moves it, default button included, and from now on the focus shows.
+    SendMessageW(m_hWnd, WM_NEXTDLGCTL, WPARAM(control), TRUE);
+    SendMessageW(m_hWnd, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+    return true;
+}
+
+bool DialogWidget::MoveInGroup(bool forward)
+{
+    HWND target = NextChoiceInGroup(m_hWnd, GetFocus(), forward);
+    if (!target || target == GetFocus())
+        return true;
+    MoveFocusTo(target);
+    // A click checks it, and the dialog hears of it as of a click with the mouse.
+    if (!IsCheckedChoice(target))
+        SendMessageW(target, BM_CLICK, 0, 0);
+    return true;
 }
 
 void DialogWidget::PressDefaultButton()
 {
+    // A focused push button is pressed; with a choice focused Enter means the default button.
     HWND focus = GetFocus();
-    if (focus && IsChild(m_hWnd, focus) && IsClass(focus, L"Button") && IsWindowEnabled(focus)) {
+    if (focus && IsChild(m_hWnd, focus) && IsClass(focus, L"Button") && IsWindowEnabled(focus) &&
+        (SendMessageW(focus, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON))) {
         SendMessageW(focus, BM_CLICK, 0, 0);
         return;
     }

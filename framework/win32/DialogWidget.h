@@ -4,7 +4,8 @@
 // the framework's handlers first and their Default() reaches the system's procedure. It
 // decides the dialog's keys before IsDialogMessage does: every key press goes to the
 // dialog's PreTranslateKey, a key the focused control does not use to OnDialogKey, and
-// Enter presses the focused button or else the default one (id 1). A nested dialog is
+// Enter presses the focused push button or else the default one (id 1), and Tab and the
+// arrow keys move through groups of choices as through the system's radio buttons. A nested dialog is
 // owned by the one beneath, which stays disabled while it is open.
 
 #include "framework/base/DialogTemplate.h"
@@ -42,6 +43,11 @@ private:
     INT_PTR InitDialog(HWND window);
     LRESULT HandleDialogMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void PressDefaultButton();
+    // Gives control the focus as Tab would; false when there is none.
+    bool MoveFocusTo(HWND control);
+    // The arrow keys on a choice: the next or previous one of its group takes the focus and
+    // the check (ChoiceGroups.h).
+    bool MoveInGroup(bool forward);
 
     CDialog* m_pDialog;
     const DialogTemplate& m_template;

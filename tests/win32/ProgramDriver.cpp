@@ -196,13 +196,28 @@ void Click(HWND dialog, int id)
     Settle(dialog);
 }
 
-void Key(HWND dialog, UINT virtualKey)
+namespace {
+
+HWND FocusedWindow(HWND dialog)
 {
-    const DWORD thread = GetWindowThreadProcessId(dialog, nullptr);
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
-    GetGUIThreadInfo(thread, &info);
-    HWND target = info.hwndFocus ? info.hwndFocus : dialog;
+    GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &info);
+    return info.hwndFocus;
+}
+
+} // namespace
+
+int FocusedId(HWND dialog)
+{
+    HWND focus = FocusedWindow(dialog);
+    return focus && IsChild(dialog, focus) ? GetDlgCtrlID(focus) : 0;
+}
+
+void Key(HWND dialog, UINT virtualKey)
+{
+    HWND focus = FocusedWindow(dialog);
+    HWND target = focus ? focus : dialog;
     const UINT scan = MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC);
     PostMessageW(target, WM_KEYDOWN, virtualKey, LPARAM(1 | (scan << 16)));
     PostMessageW(target, WM_KEYUP, virtualKey, LPARAM(1 | (scan << 16) | (3u << 30)));

@@ -74,6 +74,9 @@ bool ItemShown(HWND dialog, int id);
 // The control's rectangle in the dialog's client coordinates.
 RECT ItemRect(HWND dialog, int id);
 
+// The id of the dialog's control that has the keyboard focus; 0 for none.
+int FocusedId(HWND dialog);
+
 // A click on a button, as the user's press and release.
 void Click(HWND dialog, int id);
 // A key pressed and released on the window focused in the dialog's thread.

@@ -7,8 +7,11 @@
 
 #include "model/Question.h"
 #include "model/QuestionBank.h"
+#include "model/Settings.h"
 #include "modes/QuestionTexts.h"
 #include "res/resource.h"
+#include "storage/TreeFile.h"
+#include "storage/TreeNode.h"
 
 #include <gtest/gtest.h>
 
@@ -200,6 +203,63 @@ TEST_F(ProgramTest, TheWrongAnswerPopupIsLightRedAndTheResultsCountInGreenAndRed
     Click(results, IDOK);
     Key(program.WaitForDialogWith(IDC_EXIT), VK_ESCAPE);
     EXPECT_TRUE(program.WaitForExit(20000));
+}
+
+// The owner-drawn choices are no system radio buttons: the framework moves the focus and the
+// check round a group itself, and Enter on a choice is OK, not a click on it.
+TEST_F(ProgramTest, TheExamSetUpTakesItsChoicesFromTheKeyboard)
+{
+    {
+        const RunningProgram program(m_folder);
+        HWND launcher = Launcher(program);
+        ASSERT_TRUE(launcher);
+        Click(launcher, IDC_EXAM);
+        HWND setup = program.WaitForDialogWith(IDC_ORDER_SEQUENTIAL);
+        ASSERT_TRUE(setup);
+        ASSERT_EQ(FocusedId(setup), IDC_NEW_TEST);
+        const struct
+        {
+            UINT key;
+            int focus;
+        } steps[] = {
+            {VK_TAB, IDC_ORDER_SEQUENTIAL},
+            {VK_DOWN, IDC_ORDER_RANDOM},
+            {VK_DOWN, IDC_ORDER_SIMULATED},
+            {VK_DOWN, IDC_ORDER_SEQUENTIAL}, // round the group, not on into the next
+            {VK_UP, IDC_ORDER_SIMULATED},
+            {VK_UP, IDC_ORDER_RANDOM},
+            {VK_TAB, IDC_QUESTION_COUNT},
+            {VK_TAB, IDC_TIME_UNLIMITED},
+            {VK_DOWN, IDC_TIME_LIMITED},
+            {VK_TAB, IDC_MINUTES},
+            {VK_TAB, IDC_CHECK_EACH},
+            {VK_RIGHT, IDC_CHECK_AT_END},
+            {VK_TAB, IDOK},
+            {VK_TAB, IDCANCEL},
+            {VK_TAB, IDC_NEW_TEST},
+            {VK_TAB, IDC_ORDER_RANDOM}, // the group entered on its checked choice
+            {VK_TAB, IDC_QUESTION_COUNT},
+            {VK_TAB, IDC_TIME_LIMITED},
+        };
+        for (const auto& step : steps) {
+            Key(setup, step.key);
+            EXPECT_EQ(FocusedId(setup), step.focus) << "after key " << step.key << " towards " << step.focus;
+        }
+        Key(setup, VK_RETURN);
+        HWND question = program.WaitForDialogWith(IDC_ANSWER_A);
+        ASSERT_TRUE(question);
+        Key(question, VK_ESCAPE);
+        Click(program.WaitForDialogWith(IDC_CORRECTION_TEST), IDOK);
+        Click(program.WaitForDialogWith(IDC_EXIT), IDC_EXIT);
+        ASSERT_TRUE(program.WaitForExit(20000));
+    }
+    TreeNode root;
+    ASSERT_EQ(TreeFile::Load(root, m_folder.File("navik.cfg").string()), TreeLoadStatus::Loaded);
+    Settings saved;
+    saved.LoadFromNode(&root);
+    EXPECT_EQ(saved.m_nZVsechny, 1);
+    EXPECT_EQ(saved.m_nTimeTest, 1);
+    EXPECT_EQ(saved.m_nZKontrolaOdpovedi, 1);
 }
 
 TEST_F(ProgramTest, AMissingBankShowsTheFileErrorAndTheLauncherWithoutTheSuffix)

@@ -8,6 +8,39 @@
 #include "framework/win32/gdiplus/Image.h"
 #include "framework/win32/gdiplus/Pen.h"
 
+namespace {
+
+// The system's string format for the framework's: alignment and line alignment.
+struct NativeStringFormat
+{
+    explicit NativeStringFormat(const Gdiplus::StringFormat* format)
+    {
+        status = Gdiplus::Status(GdiplusFlat::GdipCreateStringFormat(0, LANG_NEUTRAL, &handle));
+        if (status != Gdiplus::Ok) {
+            handle = nullptr;
+            return;
+        }
+        if (format) {
+            GdiplusFlat::GdipSetStringFormatAlign(handle,
+                                                  GdiplusFlat::StringAlignment(format->GetAlignment()));
+            GdiplusFlat::GdipSetStringFormatLineAlign(
+                handle, GdiplusFlat::StringAlignment(format->GetLineAlignment()));
+        }
+    }
+    ~NativeStringFormat()
+    {
+        if (handle)
+            GdiplusFlat::GdipDeleteStringFormat(handle);
+    }
+    NativeStringFormat(const NativeStringFormat&) = delete;
+    NativeStringFormat& operator=(const NativeStringFormat&) = delete;
+
+    GdiplusFlat::GpStringFormat* handle = nullptr;
+    Gdiplus::Status status = Gdiplus::Ok;
+};
+
+} // namespace
+
 namespace Gdiplus {
 
 Graphics::Graphics(HDC dc)
@@ -72,19 +105,30 @@ Status Graphics::DrawString(const WCHAR* string, INT length, const Font* font, c
 {
     if (!m_pGraphics || !string || !font || !font->NativeFont() || !brush || !brush->NativeBrush())
         return InvalidParameter;
-    GdiplusFlat::GpStringFormat* native = nullptr;
-    Status status = Status(GdiplusFlat::GdipCreateStringFormat(0, LANG_NEUTRAL, &native));
-    if (status != Ok)
-        return status;
-    if (format) {
-        GdiplusFlat::GdipSetStringFormatAlign(native, GdiplusFlat::StringAlignment(format->GetAlignment()));
-        GdiplusFlat::GdipSetStringFormatLineAlign(native,
-                                                  GdiplusFlat::StringAlignment(format->GetLineAlignment()));
-    }
+    const NativeStringFormat native(format);
+    if (!native.handle)
+        return native.status;
     const GdiplusFlat::RectF layout(layoutRect.X, layoutRect.Y, layoutRect.Width, layoutRect.Height);
-    status = Status(GdiplusFlat::GdipDrawString(m_pGraphics, reinterpret_cast<const wchar_t*>(string), length,
-                                                font->NativeFont(), &layout, native, brush->NativeBrush()));
-    GdiplusFlat::GdipDeleteStringFormat(native);
+    return Status(GdiplusFlat::GdipDrawString(m_pGraphics, reinterpret_cast<const wchar_t*>(string), length,
+                                              font->NativeFont(), &layout, native.handle,
+                                              brush->NativeBrush()));
+}
+
+Status Graphics::MeasureString(const WCHAR* string, INT length, const Font* font, const RectF& layoutRect,
+                               const StringFormat* format, RectF* boundingBox) const
+{
+    if (!m_pGraphics || !string || !font || !font->NativeFont() || !boundingBox)
+        return InvalidParameter;
+    const NativeStringFormat native(format);
+    if (!native.handle)
+        return native.status;
+    const GdiplusFlat::RectF layout(layoutRect.X, layoutRect.Y, layoutRect.Width, layoutRect.Height);
+    GdiplusFlat::RectF box;
+    const Status status = Status(
+        GdiplusFlat::GdipMeasureString(m_pGraphics, reinterpret_cast<const wchar_t*>(string), length,
+                                       font->NativeFont(), &layout, native.handle, &box, nullptr, nullptr));
+    if (status == Ok)
+        *boundingBox = RectF(box.X, box.Y, box.Width, box.Height);
     return status;
 }
 

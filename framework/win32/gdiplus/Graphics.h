@@ -35,6 +35,9 @@ public:
     // length < 0: the string runs to its terminator.
     Status DrawString(const WCHAR* string, INT length, const Font* font, const RectF& layoutRect,
                       const StringFormat* format, const Brush* brush);
+    // The box the string takes when DrawString lays it out in layoutRect.
+    Status MeasureString(const WCHAR* string, INT length, const Font* font, const RectF& layoutRect,
+                         const StringFormat* format, RectF* boundingBox) const;
     // Unscaled, with the image's top-left corner at (x, y).
     Status DrawImage(const Image* image, INT x, INT y);
     // Stretched into the rectangle, whatever the image's own aspect ratio.
