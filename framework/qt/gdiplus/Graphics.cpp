@@ -61,6 +61,33 @@ Qt::Alignment VerticalAlignment(StringAlignment align)
     return Qt::AlignTop;
 }
 
+// A string as DrawString lays it out, and MeasureString measures it: the text, its layout
+// rectangle and Qt's flags for the format's alignments, wrapping at words.
+struct TextLayout
+{
+    TextLayout(const WCHAR* string, INT length, const RectF& layoutRect, const StringFormat* format)
+        : rect(layoutRect.X, layoutRect.Y, layoutRect.Width, layoutRect.Height)
+    {
+        const std::u16string_view view =
+            length < 0 ? std::u16string_view(string) : std::u16string_view(string, std::size_t(length));
+        text = QString::fromUtf16(view.data(), qsizetype(view.size()));
+        const StringFormat defaultFormat;
+        const StringFormat& layout = format ? *format : defaultFormat;
+        flags =
+            int(HorizontalAlignment(layout.GetAlignment()) | VerticalAlignment(layout.GetLineAlignment())) |
+            Qt::TextWordWrap;
+    }
+
+    QString text;
+    QRectF rect;
+    int flags = 0;
+};
+
+int DpiOf(const QPainter* painter)
+{
+    return painter->device() ? painter->device()->logicalDpiY() : 96;
+}
+
 } // namespace
 
 Graphics::Graphics(HDC dc) : Graphics(dc ? dc->painter : nullptr) {}
@@ -168,22 +195,12 @@ Status Graphics::DrawString(const WCHAR* string, INT length, const Font* font, c
 {
     if (!m_pPainter || !string || !font || !brush || !font->IsAvailable() || brush->GetLastStatus() != Ok)
         return InvalidParameter;
-    const std::u16string_view text =
-        length < 0 ? std::u16string_view(string) : std::u16string_view(string, std::size_t(length));
-    const StringFormat defaultFormat;
-    const StringFormat& layout = format ? *format : defaultFormat;
-    const QRectF rect(layoutRect.X, layoutRect.Y, layoutRect.Width, layoutRect.Height);
-    const int dpi = m_pPainter->device() ? m_pPainter->device()->logicalDpiY() : 96;
-
+    const TextLayout layout(string, length, layoutRect, format);
     m_pPainter->save();
-    m_pPainter->setFont(font->QtFont(dpi));
+    m_pPainter->setFont(font->QtFont(DpiOf(m_pPainter)));
     m_pPainter->setPen(QPen(brush->QtBrush(), 1));
-    m_pPainter->setClipRect(rect, Qt::IntersectClip);
-    m_pPainter->drawText(
-        rect,
-        int(HorizontalAlignment(layout.GetAlignment()) | VerticalAlignment(layout.GetLineAlignment())) |
-            Qt::TextWordWrap,
-        QString::fromUtf16(text.data(), qsizetype(text.size())));
+    m_pPainter->setClipRect(layout.rect, Qt::IntersectClip);
+    m_pPainter->drawText(layout.rect, layout.flags, layout.text);
     m_pPainter->restore();
     return Ok;
 }
@@ -193,20 +210,11 @@ Status Graphics::MeasureString(const WCHAR* string, INT length, const Font* font
 {
     if (!m_pPainter || !string || !font || !boundingBox || !font->IsAvailable())
         return InvalidParameter;
-    const std::u16string_view text =
-        length < 0 ? std::u16string_view(string) : std::u16string_view(string, std::size_t(length));
-    const StringFormat defaultFormat;
-    const StringFormat& layout = format ? *format : defaultFormat;
-    const QRectF rect(layoutRect.X, layoutRect.Y, layoutRect.Width, layoutRect.Height);
-    const int dpi = m_pPainter->device() ? m_pPainter->device()->logicalDpiY() : 96;
-    // The font and flags DrawString draws with; its box is limited to the layout as its clip is.
-    const QRectF box = QFontMetricsF(font->QtFont(dpi), m_pPainter->device())
-                           .boundingRect(rect,
-                                         int(HorizontalAlignment(layout.GetAlignment()) |
-                                             VerticalAlignment(layout.GetLineAlignment())) |
-                                             Qt::TextWordWrap,
-                                         QString::fromUtf16(text.data(), qsizetype(text.size())))
-                           .intersected(rect);
+    const TextLayout layout(string, length, layoutRect, format);
+    // Limited to the layout, as DrawString's clip limits what it draws.
+    const QRectF box = QFontMetricsF(font->QtFont(DpiOf(m_pPainter)), m_pPainter->device())
+                           .boundingRect(layout.rect, layout.flags, layout.text)
+                           .intersected(layout.rect);
     *boundingBox = RectF(REAL(box.x()), REAL(box.y()), REAL(box.width()), REAL(box.height()));
     return Ok;
 }
