@@ -162,7 +162,7 @@ TEST_F(BuildCommandTest, EachFaultOfASourceHasItsMessage)
     const std::pair<QByteArray, std::string> cases[] = {
         {Bank({Question("Ok"), Question("Smørrebrød je jídlo")}),
          "otázka 2 „Smørrebrød je jídlo“: text otázky obsahuje „ø“ (U+00F8), který ve Windows-1250 není"},
-        {Bank({Question("Emoji", R"("a", "b 😀", "c")")}), "otázka 1 „Emoji“: odpověď b obsahuje"},
+        {Bank({Question("Emoji", R"("a", "b 😀", "c")")}), "otázka 1 „Emoji“: odpověď b obsahuje „😀“ (U+1F600)"},
         {Bank({Question("Two answers here", R"("a", "b")")}),
          "otázka 1 „Two answers here“: počet odpovědí je 2; musí být právě 3"},
         {Bank({Question("No letter", R"("a", "b", "c")", {})}),

@@ -16,13 +16,4 @@ TEST(Windows1250EncoderTest, EveryNonZeroByteSurvivesDecodeAndEncode)
     EXPECT_EQ(again->toStdString(), all);
 }
 
-TEST(Windows1250EncoderTest, NamesTheFirstCharacterWithoutAByte)
-{
-    char32_t bad = 0;
-    EXPECT_FALSE(Windows1250Encoder::Encode(QStringLiteral("čeština, ελληνικά"), &bad).has_value());
-    EXPECT_EQ(bad, U'ε');
-    EXPECT_FALSE(Windows1250Encoder::Encode(QString::fromUtf8("vlajka 🚩"), &bad).has_value());
-    EXPECT_EQ(bad, U'🚩');
-}
-
 } // namespace
