@@ -28,14 +28,8 @@ namespace {
 constexpr int kCommittedSteps = 2500;
 const unsigned kCommittedSeeds[] = {1, 2, 3, 4};
 
-struct Configuration
-{
-    Bank bank;
-    StoredState state;
-};
-
 // Which folder a seed runs on, so that the seed alone replays a run.
-Configuration ConfigurationOf(unsigned seed)
+std::pair<Bank, StoredState> ConfigurationOf(unsigned seed)
 {
     const Bank banks[] = {Bank::Demo, Bank::Small, Bank::Hostile, Bank::Demo};
     const StoredState states[] = {StoredState::None, StoredState::NearTheClockTop, StoredState::PastEveryEnd,
@@ -73,26 +67,14 @@ const char* const kMinutes[] = {"0", "1", "1", "2", "5", "60", "", "x", "100000"
 // so that exams get to their results.
 int Weight(unsigned templateId, int id)
 {
-    switch (id) {
-    case IDC_ANSWER_A:
-    case IDC_ANSWER_B:
-    case IDC_ANSWER_C:
-        return 6;
-    case IDC_EXAM:
-        return 6;
-    case IDC_LEARN:
-        return 4;
-    case IDC_EXIT:
-    case IDCANCEL:
-    case IDC_BACK:
-        return 1;
-    case IDOK:
-        return templateId == IDD_RESULTS ? 2 : 4;
-    case IDC_CORRECTION_TEST:
-        return 3;
-    default:
+    static const std::map<int, int> kWeights = {
+        {IDC_ANSWER_A, 6},        {IDC_ANSWER_B, 6}, {IDC_ANSWER_C, 6}, {IDC_EXAM, 6},
+        {IDC_LEARN, 4},           {IDC_EXIT, 1},     {IDCANCEL, 1},     {IDC_BACK, 1},
+        {IDC_CORRECTION_TEST, 3}, {IDOK, 4}};
+    if (id == IDOK && templateId == IDD_RESULTS)
         return 2;
-    }
+    const auto found = kWeights.find(id);
+    return found == kWeights.end() ? 2 : found->second;
 }
 
 class RandomUser
@@ -215,14 +197,13 @@ TEST_F(Monkey, LongRandomSessionsBreakNothing)
     int launches = 0;
     int total = 0;
     for (const unsigned seed : seeds) {
-        const Configuration configuration = ConfigurationOf(seed);
-        ProgramFolder folder(configuration.bank, configuration.state);
+        const auto [bank, state] = ConfigurationOf(seed);
+        ProgramFolder folder(bank, state);
         SessionDriver driver(folder.Dir());
         RandomUser user(seed);
         EXPECT_TRUE(driver.Run(std::ref(user), steps))
-            << "monkey seed " << seed << " on the " << Name(configuration.bank) << " with "
-            << Name(configuration.state) << ": " << driver.Failure() << "\nreplay: NAVIK_MONKEY_SEED=" << seed
-            << " NAVIK_MONKEY_STEPS=" << steps;
+            << "monkey seed " << seed << " on the " << Name(bank) << " with " << Name(state) << ": "
+            << driver.Failure() << "\nreplay: NAVIK_MONKEY_SEED=" << seed << " NAVIK_MONKEY_STEPS=" << steps;
         total += driver.Steps();
         launches += driver.Launches();
         timeOuts += user.m_nTimeOuts;

@@ -153,44 +153,23 @@ void WriteSettings(StoredState state, const std::string& path)
 
 const char* Name(Bank bank)
 {
-    switch (bank) {
-    case Bank::Demo:
-        return "demo bank";
-    case Bank::Small:
-        return "small bank";
-    case Bank::Hostile:
-        return "hostile bank";
-    case Bank::HugeCount:
-        return "bank with a huge count";
-    case Bank::Empty:
-        return "empty bank";
-    case Bank::NotATree:
-        return "bank that is no tree file";
-    }
-    return "?";
+    static const char* const kNames[] = {"demo bank",    "small bank",
+                                         "hostile bank", "bank with a huge count",
+                                         "empty bank",   "bank that is no tree file"};
+    return kNames[static_cast<int>(bank)];
 }
 
 const char* Name(StoredState state)
 {
-    switch (state) {
-    case StoredState::None:
-        return "no settings file";
-    case StoredState::PastEveryEnd:
-        return "counts past every end";
-    case StoredState::OutsideTheBank:
-        return "a stored test outside the bank";
-    case StoredState::AtItsEnd:
-        return "a stored test at its end";
-    case StoredState::NearTheClockTop:
-        return "a used time near the top of an int";
-    case StoredState::TimeIsUp:
-        return "a stored test whose time is up";
-    case StoredState::AllNegative:
-        return "every number the lowest int";
-    case StoredState::WrongTypes:
-        return "every value under another type";
-    }
-    return "?";
+    static const char* const kNames[] = {"no settings file",
+                                         "counts past every end",
+                                         "a stored test outside the bank",
+                                         "a stored test at its end",
+                                         "a used time near the top of an int",
+                                         "a stored test whose time is up",
+                                         "every number the lowest int",
+                                         "every value under another type"};
+    return kNames[static_cast<int>(state)];
 }
 
 ProgramFolder::ProgramFolder(Bank bank, StoredState state)

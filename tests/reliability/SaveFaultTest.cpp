@@ -34,11 +34,6 @@ namespace {
 
 constexpr uid_t kNobody = 65534;
 
-std::string Describe(int cause)
-{
-    return "cause " + std::to_string(cause);
-}
-
 // A save of another record to path that must fail with the given cause; empty when it did.
 std::string FailedSave(const std::string& path, int expectedCause, const Settings& record = DistinctRecord(2))
 {
@@ -46,21 +41,13 @@ std::string FailedSave(const std::string& path, int expectedCause, const Setting
         SaveRecord(record, path);
     } catch (const CFileException& error) {
         if (error.m_cause != expectedCause)
-            return Describe(error.m_cause) + " (errno " + std::to_string(error.m_lOsError) + ") instead of " +
-                   Describe(expectedCause);
+            return "cause " + std::to_string(error.m_cause) + " (errno " + std::to_string(error.m_lOsError) +
+                   ") instead of " + std::to_string(expectedCause);
         if (error.m_strFileName != path)
             return "the error names " + error.m_strFileName + " instead of " + path;
         return {};
     }
     return "the save did not fail";
-}
-
-std::string Listing(const TempDir& dir)
-{
-    std::string names;
-    for (const std::string& name : dir.Entries())
-        names += name + " ";
-    return names;
 }
 
 class SaveFault : public testing::Test
@@ -193,7 +180,7 @@ TEST_F(SaveFault, AFolderThatIsNotWritableRaisesTheErrorAndKeepsTheOldFile)
         return FailedSave(m_path, CFileException::accessDenied);
     });
     chmod(m_dir.Path().c_str(), 0755);
-    EXPECT_EQ(outcome.failure, "") << Listing(m_dir);
+    EXPECT_EQ(outcome.failure, "");
     ExpectOldFileIntact();
 }
 

@@ -72,8 +72,7 @@ private:
     void Check();
     void Fail(const std::string& what);
     void Note(const Top& top, const std::string& action);
-    // Whether the top dialog has the control; a failure when not.
-    bool HasControl(const Top& top, int id);
+    void Remember(const std::string& action);
 
     CString m_exeDir;
     ClockOverride m_clock;

@@ -117,25 +117,21 @@ protected:
     TempDir m_user;
 };
 
-TEST_F(ReadOnlyProgramFolder, FilesGoToXdgConfigHome)
+TEST_F(ReadOnlyProgramFolder, FilesGoToXdgConfigHomeOrElseToTheHomesConfigFolder)
 {
-    const ChildOutcome outcome = RunInChild([this] {
-        setenv("XDG_CONFIG_HOME", m_user.File("config").c_str(), 1);
-        setenv("HOME", m_user.File("home").c_str(), 1);
-        return Located(m_user.File("config/navik/navik.cfg"));
-    });
-    EXPECT_EQ(outcome.failure, "");
+    for (const bool xdg : {true, false}) {
+        SCOPED_TRACE(xdg ? "XDG_CONFIG_HOME set" : "no XDG_CONFIG_HOME");
+        const ChildOutcome outcome = RunInChild([this, xdg] {
+            if (xdg)
+                setenv("XDG_CONFIG_HOME", m_user.File("config").c_str(), 1);
+            else
+                unsetenv("XDG_CONFIG_HOME");
+            setenv("HOME", (xdg ? m_user.File("home") : m_user.Path()).c_str(), 1);
+            return Located(m_user.File(xdg ? "config/navik/navik.cfg" : ".config/navik/navik.cfg"));
+        });
+        EXPECT_EQ(outcome.failure, "");
+    }
     EXPECT_TRUE(m_program.Entries().empty());
-}
-
-TEST_F(ReadOnlyProgramFolder, WithoutXdgConfigHomeFilesGoToTheHomesConfigFolder)
-{
-    const ChildOutcome outcome = RunInChild([this] {
-        unsetenv("XDG_CONFIG_HOME");
-        setenv("HOME", m_user.Path().c_str(), 1);
-        return Located(m_user.File(".config/navik/navik.cfg"));
-    });
-    EXPECT_EQ(outcome.failure, "");
 }
 
 } // namespace
