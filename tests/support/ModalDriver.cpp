@@ -1,6 +1,7 @@
 #include "ModalDriver.h"
 #include "framework/qt/QtHandles.h"
 
+#include "framework/CDC.h"
 #include "framework/CDialog.h"
 
 #include <QAction>
@@ -10,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
@@ -202,4 +204,47 @@ int RunModal(CDialog& dialog, std::function<void(ModalDialog&)> body, int timeou
     });
     watchdog.start(timeoutMs * 2);
     return dialog.DoModal();
+}
+
+void ShowAndRun(CDialog& dialog, const std::function<void(ModalDialog&)>& body)
+{
+    RunModal(dialog, [&dialog, &body](ModalDialog& modal) {
+        if (QTest::qWaitForWindowExposed(modal.Window())) {
+            Settle();
+            body(modal);
+        } else {
+            ADD_FAILURE() << "the dialog was never exposed";
+        }
+        dialog.EndDialog(IDCANCEL);
+    });
+}
+
+void Settle()
+{
+    QTest::qWait(30);
+}
+
+void MoveMouse(const ModalDialog& modal, QPoint point)
+{
+    QTest::mouseMove(modal.Window(), point);
+    Settle();
+}
+
+QImage GrabArgb(const ModalDialog& modal)
+{
+    return modal.Grab().convertToFormat(QImage::Format_ARGB32);
+}
+
+QImage ErasedBackground(CWnd& dialog)
+{
+    CRect client;
+    dialog.GetClientRect(&client);
+    QImage image(client.Width(), client.Height(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::black);
+    {
+        QPainter painter(&image);
+        QtDC dc(&painter, &image);
+        dialog.OnEraseBkgnd(&dc);
+    }
+    return image.convertToFormat(QImage::Format_ARGB32);
 }

@@ -1,13 +1,19 @@
-// The graphics interface drawn into images: gradients, paths, pens, text and pictures.
+// The graphics interface drawn into images: gradients, paths, pens, text and pictures, and
+// the pictures loaded from ANSI paths with the ANSI-to-UTF-16 conversion under them.
 
 #include "TestPixels.h"
 
+#include "framework/AnsiText.h"
 #include "framework/Gdiplus.h"
+#include "ui/ImageObject.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -38,6 +44,26 @@ QImage Draw(int width, int height, const std::function<void(Graphics&)>& paint, 
 std::u16string Utf16(const QString& text)
 {
     return text.toStdU16String();
+}
+
+// The rows and columns of the dark pixels.
+QRect InkBounds(const QImage& image)
+{
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qRed(image.pixel(x, y)) < 128)
+                ink |= QRect(x, y, 1, 1);
+        }
+    }
+    return ink;
+}
+
+std::string Ansi(const QString& text)
+{
+    QStringEncoder encoder("windows-1250");
+    const QByteArray bytes = encoder(text);
+    return std::string(bytes.constData(), std::size_t(bytes.size()));
 }
 
 } // namespace
@@ -96,59 +122,43 @@ TEST(Graphics, EmptyGradientRectangleGivesAFailedBrushThatPaintsNothing)
     EXPECT_EQ(image.pixel(5, 5), kWhite);
 }
 
-TEST(Graphics, ArcFrom270Sweeping180CoversTheRightHalfOfItsBox)
+TEST(Graphics, ArcsFillTheirHalfOfTheBoxAndConsecutiveArcsAreJoinedByStraightEdges)
 {
-    const QImage image = Draw(60, 60, [](Graphics& g) {
-        GraphicsPath path;
-        path.AddArc(10, 10, 40, 40, 270, 180);
-        path.CloseFigure();
+    const QImage image = Draw(130, 60, [](Graphics& g) {
+        GraphicsPath half;
+        half.AddArc(10, 10, 40, 40, 270, 180);
+        half.CloseFigure();
+        GraphicsPath capsule;
+        capsule.AddArc(60, 0, 20, 20, 90, 180);
+        capsule.AddArc(100, 0, 20, 20, 270, 180);
+        capsule.CloseFigure();
         const SolidBrush brush{Color(kBlack)};
-        g.FillPath(&brush, &path);
+        g.FillPath(&brush, &half);
+        g.FillPath(&brush, &capsule);
     });
-    for (const QPoint p : {QPoint(45, 30), QPoint(35, 15), QPoint(35, 45), QPoint(32, 30)})
+    // From 270 degrees sweeping 180, the right half of the box; between the capsule's half
+    // circles the top edge and the closing bottom edge enclose a bar.
+    for (const QPoint p : {QPoint(45, 30), QPoint(35, 15), QPoint(35, 45), QPoint(32, 30), QPoint(90, 2),
+                           QPoint(90, 10), QPoint(90, 18), QPoint(63, 10)})
         EXPECT_EQ(image.pixel(p), kBlack) << p.x() << "," << p.y();
-    for (const QPoint p : {QPoint(15, 30), QPoint(25, 15), QPoint(25, 45), QPoint(28, 30), QPoint(55, 30)})
+    for (const QPoint p : {QPoint(15, 30), QPoint(25, 15), QPoint(25, 45), QPoint(28, 30), QPoint(55, 30),
+                           QPoint(90, 25), QPoint(126, 10)})
         EXPECT_EQ(image.pixel(p), kWhite) << p.x() << "," << p.y();
 }
 
-TEST(Graphics, ConsecutiveArcsOfAFigureAreJoinedByStraightEdges)
-{
-    const QImage image = Draw(70, 30, [](Graphics& g) {
-        GraphicsPath capsule;
-        capsule.AddArc(0, 0, 20, 20, 90, 180);
-        capsule.AddArc(40, 0, 20, 20, 270, 180);
-        capsule.CloseFigure();
-        const SolidBrush brush{Color(kBlack)};
-        g.FillPath(&brush, &capsule);
-    });
-    // Between the two half circles the top edge and the closing bottom edge enclose a bar.
-    EXPECT_EQ(image.pixel(30, 2), kBlack);
-    EXPECT_EQ(image.pixel(30, 10), kBlack);
-    EXPECT_EQ(image.pixel(30, 18), kBlack);
-    EXPECT_EQ(image.pixel(30, 25), kWhite);
-    EXPECT_EQ(image.pixel(3, 10), kBlack);
-    EXPECT_EQ(image.pixel(66, 10), kWhite);
-}
-
-TEST(Graphics, AntiAliasedOnePixelLineCoversExactlyItsRow)
+TEST(Graphics, AntiAliasedOnePixelLineCoversExactlyItsRowAndKeepsTheAlphaOfItsColour)
 {
     const QImage image = Draw(30, 10, [](Graphics& g) {
         g.SetSmoothingMode(SmoothingModeAntiAlias);
         const Pen pen(Color(kBlack), 1);
         g.DrawLine(&pen, 2, 5, 25, 5);
+        const Pen translucent(Color(0x80000000), 1);
+        g.DrawLine(&translucent, 2, 8, 25, 8);
     });
     EXPECT_EQ(image.pixel(10, 5), kBlack);
     EXPECT_EQ(image.pixel(10, 4), kWhite);
     EXPECT_EQ(image.pixel(10, 6), kWhite);
-}
-
-TEST(Graphics, PenColourKeepsItsAlpha)
-{
-    const QImage image = Draw(30, 10, [](Graphics& g) {
-        const Pen pen(Color(0x80000000), 1);
-        g.DrawLine(&pen, 2, 5, 25, 5);
-    });
-    EXPECT_TRUE(Near(image.pixel(10, 5), qRgb(127, 127, 127), 2));
+    EXPECT_TRUE(Near(image.pixel(10, 8), qRgb(127, 127, 127), 2));
 }
 
 TEST(Graphics, DrawingSurfaceLeavesThePainterAsItFoundIt)
@@ -194,49 +204,31 @@ TEST(Graphics, UnknownFontFamilyIsUnavailableAndGenericSansSerifIsAlwaysThere)
     EXPECT_TRUE(FontFamily::GenericSansSerif()->IsAvailable());
 }
 
-TEST(Graphics, TextIsCentredInItsLayoutRectangle)
+TEST(Graphics, TextIsCentredOrNearAlignedInItsLayoutRectangle)
 {
-    const RectF layout(20, 10, 100, 30);
-    const QImage image = Draw(140, 50, [&](Graphics& g) {
-        const Font font(FontFamily::GenericSansSerif(), 8);
-        StringFormat format;
-        format.SetAlignment(StringAlignmentCenter);
-        format.SetLineAlignment(StringAlignmentCenter);
-        const SolidBrush brush{Color(kBlack)};
-        const std::u16string text = u"HMH";
-        EXPECT_EQ(g.DrawString(text.c_str(), -1, &font, layout, &format, &brush), Ok);
-    });
-    QRect ink;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (qRed(image.pixel(x, y)) < 128)
-                ink |= QRect(x, y, 1, 1);
+    for (const bool centred : {true, false}) {
+        SCOPED_TRACE(centred ? "centred" : "near");
+        const RectF layout(20, 10, 100, 30);
+        const QImage image = Draw(140, 50, [&](Graphics& g) {
+            const Font font(FontFamily::GenericSansSerif(), 8);
+            StringFormat format;
+            if (centred)
+                format.SetAlignment(StringAlignmentCenter);
+            format.SetLineAlignment(StringAlignmentCenter);
+            const SolidBrush brush{Color(kBlack)};
+            EXPECT_EQ(g.DrawString(u"HMH", centred ? -1 : 3, &font, layout, &format, &brush), Ok);
+        });
+        const QRect ink = InkBounds(image);
+        ASSERT_FALSE(ink.isEmpty());
+        EXPECT_TRUE(QRect(20, 10, 100, 30).contains(ink));
+        EXPECT_NEAR(ink.center().y(), 25, 3);
+        if (centred) {
+            EXPECT_NEAR(ink.center().x(), 70, 3);
+        } else {
+            EXPECT_GE(ink.left(), 20);
+            EXPECT_LE(ink.left(), 24);
         }
     }
-    ASSERT_FALSE(ink.isEmpty());
-    EXPECT_TRUE(QRect(20, 10, 100, 30).contains(ink));
-    EXPECT_NEAR(ink.center().x(), 70, 3);
-    EXPECT_NEAR(ink.center().y(), 25, 3);
-}
-
-TEST(Graphics, NearAlignedTextStartsAtTheLeftEdge)
-{
-    const QImage image = Draw(140, 30, [](Graphics& g) {
-        const Font font(FontFamily::GenericSansSerif(), 8);
-        StringFormat format;
-        format.SetLineAlignment(StringAlignmentCenter);
-        const SolidBrush brush{Color(kBlack)};
-        g.DrawString(u"HMH", 3, &font, RectF(30, 0, 100, 30), &format, &brush);
-    });
-    int leftmost = image.width();
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (qRed(image.pixel(x, y)) < 128)
-                leftmost = std::min(leftmost, x);
-        }
-    }
-    EXPECT_GE(leftmost, 30);
-    EXPECT_LE(leftmost, 34);
 }
 
 TEST(Graphics, MissingOrUndecodableFileGivesAnImageOfSizeZeroThatDrawsNothing)
@@ -260,6 +252,16 @@ TEST(Graphics, MissingOrUndecodableFileGivesAnImageOfSizeZeroThatDrawsNothing)
     EXPECT_EQ(broken.GetWidth(), 0u);
     EXPECT_EQ(broken.GetHeight(), 0u);
     EXPECT_NE(broken.GetLastStatus(), Ok);
+
+    // The picture object over a missing file is as valid, and its drawing fails as well.
+    ImageObject picture(Ansi(dir.filePath("Logo.jpg")));
+    EXPECT_EQ(picture.GetWidth(), 0u);
+    const QImage notDrawn = Draw(10, 10, [&](Graphics& g) {
+        EXPECT_NE(picture.Draw(g, 0, 0), Ok);
+        EXPECT_NE(picture.Draw(g, 0, 0, 10, 10), Ok);
+        EXPECT_NE(picture.GetLastStatus(), Ok);
+    });
+    EXPECT_EQ(notDrawn.pixel(5, 5), kWhite);
 }
 
 TEST(Graphics, PictureChangedOnDiskIsReadAnewAndAnUnchangedOneStaysTheSame)
@@ -327,4 +329,55 @@ TEST(Graphics, JpegIsStretchedIntoARectangleWhateverItsAspectRatio)
         EXPECT_TRUE(Near(drawn.pixel(p), qRgb(32, 64, 192), 12)) << p.x() << "," << p.y();
     for (const QPoint p : {QPoint(9, 30), QPoint(60, 30), QPoint(35, 9), QPoint(35, 50)})
         EXPECT_EQ(drawn.pixel(p), kWhite) << p.x() << "," << p.y();
+}
+
+TEST(AnsiText, ConvertsWindows1250ToUtf16)
+{
+    // Octal escapes, since the letters after them would extend a hex escape.
+    EXPECT_EQ(AnsiToUtf16("U\350en\355"), u"U\u010Den\u00ED");
+    EXPECT_EQ(AnsiToUtf16("Zkou\232en\355"), u"Zkou\u0161en\u00ED");
+    EXPECT_EQ(AnsiToUtf16(""), u"");
+    EXPECT_EQ(AnsiToUtf16(std::string(1000, '\x9E')), std::u16string(1000, u'\u017E'));
+}
+
+// A folder with Czech letters, and a path longer than 254 code units that is not cut.
+TEST(ImageObject, LoadsFromAnAnsiPathWithCzechLettersWhateverItsLength)
+{
+    const QTemporaryDir dir;
+    QString longFolder = dir.path();
+    for (int i = 0; i < 5; ++i)
+        longFolder += QLatin1Char('/') + QString(60, QChar(u'\u0159'));
+    for (const QString& path :
+         {dir.filePath(QStringLiteral("obr\u00E1zky/\u017Elu\u0165ou\u010Dk\u00FD k\u016F\u0148.gif")),
+          longFolder + QStringLiteral("/ot\u00E1zka.gif")}) {
+        SCOPED_TRACE(path.size());
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));
+        ASSERT_TRUE(WriteTestGif(path));
+        const ImageObject picture(Ansi(path));
+        EXPECT_EQ(picture.GetLastStatus(), Ok);
+        EXPECT_EQ(picture.GetWidth(), 3u);
+        EXPECT_EQ(picture.GetHeight(), 2u);
+    }
+    EXPECT_GT(longFolder.size(), 300);
+}
+
+TEST(ImageObject, DrawsAtItsOwnSizeOrStretched)
+{
+    const QTemporaryDir dir;
+    const QString path = dir.filePath("picture.gif");
+    ASSERT_TRUE(WriteTestGif(path));
+    ImageObject picture(Ansi(path));
+    const QImage image = Draw(40, 40, [&](Graphics& g) {
+        EXPECT_EQ(picture.Draw(g, 1, 1), Ok);
+        EXPECT_EQ(picture.Draw(g, 10, 10, 30, 30), Ok);
+    });
+    EXPECT_EQ(image.pixel(1, 1), qRgb(255, 0, 0));
+    EXPECT_EQ(image.pixel(3, 1), qRgb(0, 0, 255));
+    EXPECT_EQ(image.pixel(4, 1), qRgb(255, 255, 255));
+    // Stretched, each source pixel covers a block of 10 x 15; the smoothing only blends
+    // its edges.
+    EXPECT_TRUE(Near(image.pixel(15, 17), qRgb(255, 0, 0), 16));
+    EXPECT_TRUE(Near(image.pixel(35, 17), qRgb(0, 0, 255), 16));
+    EXPECT_TRUE(Near(image.pixel(25, 32), qRgb(0, 0, 0), 16));
+    EXPECT_EQ(image.pixel(9, 20), qRgb(255, 255, 255));
 }
