@@ -103,44 +103,6 @@ protected:
     TempDir m_scratch;
 };
 
-TEST_F(MainDialogTest, StartsWithDefaultsOrWithTheStoredRecord)
-{
-    MainDialog first(Dir());
-    EXPECT_EQ(theSettings.m_strExeDir, Dir());
-    EXPECT_EQ(SavedBytes(theSettings), SavedBytes(Settings()));
-
-    SaveSettings(Changed(), Cfg());
-    theSettings = Settings();
-    MainDialog restarted(Dir());
-    EXPECT_NE(SavedBytes(Changed()), SavedBytes(Settings()));
-    EXPECT_EQ(SavedBytes(theSettings), SavedBytes(Changed()));
-}
-
-TEST_F(MainDialogTest, CaptionNamesTheDemoOnlyWhenTheBankLoads)
-{
-    TreeNode bank;
-    bank.LoadFile(m_dir.File("Demootazky.dat"));
-    int count = 0;
-    ASSERT_TRUE(bank.GetInt("count", count, 0));
-    MessageBoxRecorder boxes;
-    RunLauncher([](ModalDialog& launcher) {
-        EXPECT_EQ(launcher.Window()->windowTitle(), QStringLiteral("Vůdce maleho plavidla - DEMO version"));
-        launcher.Key(Qt::Key_Escape);
-    });
-    EXPECT_EQ(theQuestionBank.GetSize(), count);
-    EXPECT_TRUE(boxes.Texts().empty());
-
-    std::filesystem::remove(m_dir.File("Demootazky.dat"));
-    theQuestionBank.RemoveAll();
-    RunLauncher([](ModalDialog& launcher) {
-        EXPECT_EQ(launcher.Window()->windowTitle(), QStringLiteral("Vůdce maleho plavidla"));
-        launcher.Key(Qt::Key_Escape);
-    });
-    EXPECT_EQ(theQuestionBank.GetSize(), 0);
-    const CFileException missing(CFileException::fileNotFound, ENOENT, m_dir.File("Demootazky.dat"));
-    EXPECT_EQ(boxes.Texts(), std::vector<CString>{FileErrorMessage(missing)});
-}
-
 TEST_F(MainDialogTest, OnlyKonecWritesTheRecord)
 {
     SaveSettings(Changed(), Cfg());
@@ -188,6 +150,9 @@ TEST_F(MainDialogTest, AFailedSaveKeepsTheLauncherOpenAndTheOldFile)
     EXPECT_EQ(m_dir.Entries(), (std::vector<std::string>{"Demootazky.dat", "Logo.jpg", "navik.cfg"}));
 }
 
+// The record read on creation and fitted to the bank only when the bank was read, and the
+// caption with and without the bank.
+//
 // An unfinished test of the 200 questions of the demo bank at position pos, which may be
 // continued, and learning at question 79.
 Settings Unfinished(int pos)
@@ -241,7 +206,16 @@ TEST_F(MainDialogTest, TheStoredStateIsFittedOnlyToABankThatWasRead)
         theSettings = Settings();
         theQuestionBank.RemoveAll();
         MessageBoxRecorder boxes;
-        RunLauncher([](ModalDialog& launcher) { launcher.Click(IDC_EXIT); });
+        RunLauncher([&](ModalDialog& launcher) {
+            // The caption names the demo, but for a bank file that cannot be opened.
+            EXPECT_EQ(launcher.Window()->windowTitle(),
+                      c.bank == BankFile::Missing ? QStringLiteral("Vůdce maleho plavidla")
+                                                  : QStringLiteral("Vůdce maleho plavidla - DEMO version"));
+            launcher.Click(IDC_EXIT);
+        });
+        EXPECT_EQ(theQuestionBank.GetSize(), c.bank == BankFile::Demo    ? 200
+                                             : c.bank == BankFile::Small ? 8
+                                                                         : 0);
 
         const std::vector<CString> expected = c.bank == BankFile::Missing   ? std::vector<CString>{missing}
                                               : c.bank == BankFile::Damaged ? std::vector<CString>{damaged}
@@ -311,6 +285,12 @@ void ExpectAboutBox(ModalDialog& launcher, void (*open)(ModalDialog&), const QSt
 {
     bool opened = false;
     OnNextPopup([item, &opened](QMenu& menu) {
+        // The launcher's own system menu ends with a separator and the About item.
+        const QList<QAction*> items = menu.actions();
+        if (item == QStringLiteral("&About Navik") && items.size() >= 3) {
+            EXPECT_TRUE(items[items.size() - 2]->isSeparator());
+            EXPECT_EQ(items.back()->text(), "&About Navik...");
+        }
         OnNextModal([&opened](ModalDialog& about) {
             opened = true;
             EXPECT_EQ(about.Window()->windowTitle(), "About Navik");
@@ -322,21 +302,6 @@ void ExpectAboutBox(ModalDialog& launcher, void (*open)(ModalDialog&), const QSt
     QApplication::setActiveWindow(launcher.Window());
     open(launcher);
     EXPECT_TRUE(opened) << item.toStdString();
-}
-
-TEST_F(MainDialogTest, SystemMenuEndsWithTheAboutItem)
-{
-    RunLauncher([](ModalDialog& launcher) {
-        OnNextPopup([](QMenu& menu) {
-            const QList<QAction*> items = menu.actions();
-            ASSERT_GE(items.size(), 3);
-            EXPECT_TRUE(items[items.size() - 2]->isSeparator());
-            EXPECT_EQ(items.back()->text(), "&About Navik...");
-            menu.close();
-        });
-        AltSpace(launcher);
-        launcher.Key(Qt::Key_Escape);
-    });
 }
 
 TEST_F(MainDialogTest, KeyRightClickAndLowBitCommandsOpenTheAboutBox)

@@ -1,8 +1,8 @@
-// The framework's value types and seams that need no window: time spans and the clock,
-// the file error messages, message boxes and the shell taken over by a test.
+// The framework's value types and seams that need no window: time spans, the clock taken
+// over by a test, and the file error messages. (The report of a file error as a message box
+// is seen in the dispatch test, the web address handed to the shell in the About box's.)
 
 #include "framework/FileErrorReport.h"
-#include "framework/Shell.h"
 #include "framework/base/CFileException.h"
 #include "framework/base/CTime.h"
 #include "framework/base/CTimeSpan.h"
@@ -43,25 +43,6 @@ TEST(FileErrorTest, MessageNamesTheFileAndTheCause)
               CString("Při práci se souborem „x.dat“ došlo k chybě."));
     EXPECT_EQ(FileErrorMessage(CFileException(CFileException::fileNotFound)),
               CString("Soubor „(bez názvu)“ nebyl nalezen."));
-}
-
-TEST(FileErrorTest, ReportGoesToTheMessageBox)
-{
-    MessageBoxRecorder boxes;
-    AfxReportFileException(CFileException(CFileException::accessDenied, 13, "a.cfg"));
-    ASSERT_EQ(boxes.Texts().size(), 1u);
-    EXPECT_EQ(boxes.Texts()[0], CString("Přístup k souboru „a.cfg“ byl odepřen."));
-}
-
-TEST(ShellTest, WebAddressGoesToTheOpener)
-{
-    UrlRecorder urls;
-    EXPECT_GT(ShellExecuteA(nullptr, nullptr, "http://navik.example.org/index.php?page=soft&prg=Navik",
-                            nullptr, nullptr, SW_SHOWNORMAL),
-              32);
-    ASSERT_EQ(urls.Addresses().size(), 1u);
-    EXPECT_EQ(urls.Addresses()[0], CString("http://navik.example.org/index.php?page=soft&prg=Navik"));
-    EXPECT_EQ(ShellExecuteA(nullptr, "print", "x", nullptr, nullptr, SW_SHOWNORMAL), SE_ERR_NOASSOC);
 }
 
 } // namespace
