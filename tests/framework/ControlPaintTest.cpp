@@ -21,9 +21,7 @@
 
 namespace {
 
-class ControlPaintTest : public GuiTest
-{
-};
+using ControlPaintTest = GuiTest;
 
 const QColor kGreen(0, 160, 0);
 

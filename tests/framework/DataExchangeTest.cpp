@@ -18,9 +18,7 @@
 
 namespace {
 
-class DataExchangeTest : public GuiTest
-{
-};
+using DataExchangeTest = GuiTest;
 
 // The exam set-up's count and minutes, with the count limited to 1..m_nMaximum.
 class ExchangeDialog : public CDialog

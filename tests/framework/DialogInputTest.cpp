@@ -18,9 +18,7 @@
 
 namespace {
 
-class DialogInputTest : public GuiTest
-{
-};
+using DialogInputTest = GuiTest;
 
 // The learning set-up with its choices as plain buttons, counting what reaches it.
 class InputDialog : public CDialog
@@ -108,62 +106,62 @@ TEST_F(DialogInputTest, EnterWithoutAFocusedButtonIsOkUnlessOkIsDisabled)
     EXPECT_EQ(result, IDOK);
 }
 
-TEST_F(DialogInputTest, EscapeIsCancel)
+// Escape is Cancel, the close request the close system command and then Cancel; a dialog
+// that refuses the cancel stays open.
+TEST_F(DialogInputTest, EscapeAndTheCloseRequestCancel)
 {
-    InputDialog dialog;
-    dialog.m_bRefuseCancel = true;
-    const int result = RunModal(dialog, [&dialog](ModalDialog& modal) {
-        modal.Key(Qt::Key_Escape);
-        EXPECT_EQ(dialog.m_nCancelRequests, 1);
-        EXPECT_TRUE(modal.Window()->isVisible());
-        dialog.m_bRefuseCancel = false;
-        modal.Key(Qt::Key_Escape);
-    });
-    EXPECT_EQ(result, IDCANCEL);
-    EXPECT_EQ(dialog.m_nCancelRequests, 2);
-}
-
-TEST_F(DialogInputTest, CloseRequestIsTheCloseSystemCommandAndCancels)
-{
-    InputDialog dialog;
-    const int result = RunModal(dialog, [](ModalDialog& modal) { modal.Window()->close(); });
-    EXPECT_EQ(result, IDCANCEL);
-    EXPECT_EQ(dialog.m_sysCommands, std::vector<UINT>{SC_CLOSE});
-    EXPECT_EQ(dialog.m_nCancelRequests, 1);
-}
-
-TEST_F(DialogInputTest, AltSpaceOpensTheSystemMenuAndTheChoiceIsASystemCommand)
-{
-    InputDialog dialog;
-    RunModal(dialog, [&dialog](ModalDialog& modal) {
-        QStringList items;
-        OnNextPopup([&items](QMenu& menu) {
-            for (const QAction* action : menu.actions())
-                items << (action->isSeparator() ? QStringLiteral("-") : action->text());
-            ChooseMenuItem(menu, QStringLiteral("&About"));
+    for (const bool closeRequest : {false, true}) {
+        SCOPED_TRACE(closeRequest ? "close request" : "Escape");
+        InputDialog dialog;
+        dialog.m_bRefuseCancel = true;
+        const int result = RunModal(dialog, [&](ModalDialog& modal) {
+            const auto leave = [&] {
+                closeRequest ? void(modal.Window()->close()) : modal.Key(Qt::Key_Escape);
+            };
+            leave();
+            EXPECT_EQ(dialog.m_nCancelRequests, 1);
+            EXPECT_TRUE(modal.Window()->isVisible());
+            dialog.m_bRefuseCancel = false;
+            leave();
         });
-        modal.Key(Qt::Key_Space, Qt::AltModifier);
-        EXPECT_TRUE(QTest::qWaitFor([&dialog] { return !dialog.m_sysCommands.empty(); }));
+        EXPECT_EQ(result, IDCANCEL);
+        EXPECT_EQ(dialog.m_nCancelRequests, 2);
+        EXPECT_EQ(dialog.m_sysCommands,
+                  closeRequest ? (std::vector<UINT>{SC_CLOSE, SC_CLOSE}) : std::vector<UINT>{});
+    }
+}
+
+// Alt+Space or a right click on the background opens the system menu: the close item and
+// those appended, and the one chosen is a system command.
+TEST_F(DialogInputTest, AltSpaceOrARightClickOpensTheSystemMenuAndTheChoiceIsASystemCommand)
+{
+    for (const bool rightClick : {false, true}) {
+        SCOPED_TRACE(rightClick ? "right click" : "Alt+Space");
+        InputDialog dialog;
+        QStringList items;
+        const int result = RunModal(dialog, [&](ModalDialog& modal) {
+            OnNextPopup([&](QMenu& menu) {
+                for (const QAction* action : menu.actions())
+                    items << (action->isSeparator() ? QStringLiteral("-") : action->text());
+                ChooseMenuItem(menu, rightClick ? QStringLiteral(u"Zavřít") : QStringLiteral("&About"));
+            });
+            if (rightClick) {
+                // The top left corner is dialog background.
+                QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(2, 2),
+                                        modal.Window()->mapToGlobal(QPoint(2, 2)));
+                QApplication::sendEvent(modal.Window(), &click);
+                return;
+            }
+            modal.Key(Qt::Key_Space, Qt::AltModifier);
+            EXPECT_TRUE(QTest::qWaitFor([&dialog] { return !dialog.m_sysCommands.empty(); }));
+            EXPECT_TRUE(modal.Window()->isVisible());
+            modal.Key(Qt::Key_Escape);
+        });
+        EXPECT_EQ(result, IDCANCEL);
         EXPECT_EQ(items, (QStringList{QStringLiteral(u"Zavřít\tAlt+F4"), QStringLiteral("-"),
                                       QStringLiteral("&About Navik...")}));
-        EXPECT_EQ(dialog.m_sysCommands, std::vector<UINT>{IDM_ABOUTBOX});
-        EXPECT_TRUE(modal.Window()->isVisible());
-        modal.Key(Qt::Key_Escape);
-    });
-}
-
-TEST_F(DialogInputTest, RightClickOnTheBackgroundOpensTheSystemMenu)
-{
-    InputDialog dialog;
-    const int result = RunModal(dialog, [](ModalDialog& modal) {
-        OnNextPopup([](QMenu& menu) { ChooseMenuItem(menu, QStringLiteral(u"Zavřít")); });
-        // The top left corner is dialog background.
-        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(2, 2),
-                                modal.Window()->mapToGlobal(QPoint(2, 2)));
-        QApplication::sendEvent(modal.Window(), &click);
-    });
-    EXPECT_EQ(result, IDCANCEL);
-    EXPECT_EQ(dialog.m_sysCommands, std::vector<UINT>{SC_CLOSE});
+        EXPECT_EQ(dialog.m_sysCommands, std::vector<UINT>{rightClick ? UINT(SC_CLOSE) : UINT(IDM_ABOUTBOX)});
+    }
 }
 
 TEST_F(DialogInputTest, DialogWithoutSystemMenuStyleHasNone)

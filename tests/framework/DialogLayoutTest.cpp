@@ -20,9 +20,7 @@
 
 namespace {
 
-class DialogLayoutTest : public GuiTest
-{
-};
+using DialogLayoutTest = GuiTest;
 
 QFont TemplateFont(const char* face, int points)
 {

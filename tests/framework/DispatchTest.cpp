@@ -21,9 +21,7 @@
 
 namespace {
 
-class DispatchTest : public GuiTest
-{
-};
+using DispatchTest = GuiTest;
 
 // The results window: "Opravný test" opens a nested popup; a timer counts its ticks.
 class TickingDialog : public CDialog

@@ -106,9 +106,7 @@ bool LooksChecked(const ModalDialog& modal, int id)
     return qGreen(fill) > qRed(fill);
 }
 
-class ChoiceGroupTest : public GuiTest
-{
-};
+using ChoiceGroupTest = GuiTest;
 
 } // namespace
 

@@ -61,9 +61,7 @@ void ExpectVerticalGradient(const QImage& image, QRgb top, QRgb bottom)
     EXPECT_TRUE(Near(image.pixel(kFreeColumn, last / 2), middle, 3));
 }
 
-class GradientDialogTest : public GuiTest
-{
-};
+using GradientDialogTest = GuiTest;
 
 } // namespace
 

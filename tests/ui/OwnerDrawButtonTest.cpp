@@ -83,9 +83,7 @@ void ExpectCornersShowTheBackground(const ModalDialog& modal, ButtonDialog& dial
             << id << ": " << corner.x() << "," << corner.y();
 }
 
-class OwnerDrawButtonTest : public GuiTest
-{
-};
+using OwnerDrawButtonTest = GuiTest;
 
 } // namespace
 
