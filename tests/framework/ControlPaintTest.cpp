@@ -181,10 +181,11 @@ TEST_F(ControlPaintTest, StaticTextTabsAdvanceToStopsOfEightAverageCharacters)
     }
 }
 
-// Held and dragged off the button, it pops up and a release there is no click. (The states
+// Held and dragged off the button, it pops up and a release there is no click; a button that
+// tracks the mouse hears one leave per visit. (The states
 // of the item, the background beneath and the disabled face are seen through the pill buttons
 // of the look's dialog tests.)
-TEST_F(ControlPaintTest, OwnerDrawButtonDraggedOffWhileHeldPopsUpAndSendsNoClick)
+TEST_F(ControlPaintTest, OwnerDrawButtonDraggedOffPopsUpWithoutAClickAndHearsOneLeavePerVisit)
 {
     PaintedDialog dialog;
     RunModal(dialog, [&dialog](ModalDialog& modal) {
@@ -201,6 +202,18 @@ TEST_F(ControlPaintTest, OwnerDrawButtonDraggedOffWhileHeldPopsUpAndSendsNoClick
         EXPECT_EQ(dialog.m_nCorrections, 0);
         modal.Click(IDC_CORRECTION_TEST);
         EXPECT_EQ(dialog.m_nCorrections, 1);
+
+        button.m_nLeaves = 0;
+        QWidget* title = modal.Control(IDC_RESULT_TITLE);
+        for (int visit = 1; visit <= 2; ++visit) {
+            QTest::mouseMove(widget, widget->rect().center());
+            QTest::mouseMove(widget, widget->rect().center() + QPoint(1, 0));
+            EXPECT_TRUE(button.m_bHover);
+            QTest::mouseMove(title, title->rect().center());
+            EXPECT_EQ(button.m_nLeaves, visit);
+        }
+        QTest::mouseMove(modal.Control(IDOK), QPoint(3, 3));
+        EXPECT_EQ(button.m_nLeaves, 2);
         modal.Key(Qt::Key_Escape);
     });
 }
@@ -244,25 +257,6 @@ TEST(DeviceContext, WhatASurfaceHoldsFirstIsPaintedBeforeUseUnlessACopyReplacesI
     EXPECT_EQ(red.pixelColor(5, 5), kGreen);
     PainterOf(&dc);
     EXPECT_EQ(painted, 2);
-}
-
-TEST_F(ControlPaintTest, TrackedButtonHearsOneLeavePerVisit)
-{
-    PaintedDialog dialog;
-    RunModal(dialog, [&dialog](ModalDialog& modal) {
-        QWidget* button = modal.Control(IDC_CORRECTION_TEST);
-        QWidget* title = modal.Control(IDC_RESULT_TITLE);
-        for (int visit = 1; visit <= 2; ++visit) {
-            QTest::mouseMove(button, button->rect().center());
-            QTest::mouseMove(button, button->rect().center() + QPoint(1, 0));
-            EXPECT_TRUE(dialog.m_btnCorrection.m_bHover);
-            QTest::mouseMove(title, title->rect().center());
-            EXPECT_EQ(dialog.m_btnCorrection.m_nLeaves, visit);
-        }
-        QTest::mouseMove(modal.Control(IDOK), QPoint(3, 3));
-        EXPECT_EQ(dialog.m_btnCorrection.m_nLeaves, 2);
-        modal.Key(Qt::Key_Escape);
-    });
 }
 
 TEST_F(ControlPaintTest, ReleaseWithoutDefaultProcessingSendsNoClick)

