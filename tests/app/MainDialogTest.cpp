@@ -24,10 +24,7 @@
 #include <QTest>
 #include <QWidget>
 
-#include <sys/resource.h>
-
 #include <cerrno>
-#include <csignal>
 #include <filesystem>
 
 namespace {
@@ -52,28 +49,6 @@ Settings Changed()
     record.m_nTimeOver = 95;
     return record;
 }
-
-// Files written by this process stop at limit bytes, with an error instead of the signal.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t limit) : m_previousSignal(std::signal(SIGXFSZ, SIG_IGN))
-    {
-        getrlimit(RLIMIT_FSIZE, &m_previous);
-        rlimit lowered = m_previous;
-        lowered.rlim_cur = limit;
-        setrlimit(RLIMIT_FSIZE, &lowered);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_previous);
-        std::signal(SIGXFSZ, m_previousSignal);
-    }
-
-private:
-    rlimit m_previous{};
-    void (*m_previousSignal)(int);
-};
 
 // The program's folder, and the process-wide records as a new process has them.
 class MainDialogTest : public GuiTest
@@ -132,18 +107,13 @@ TEST_F(MainDialogTest, AFailedSaveKeepsTheLauncherOpenAndTheOldFile)
     MessageBoxRecorder boxes;
     RunLauncher([this, &boxes](ModalDialog& launcher) {
         theSettings.m_nZPocetOtazek = 44;
-        {
-            // Root may write into any folder, but not past the size limit.
-            const FileSizeLimit limit(16);
-            launcher.Click(IDC_EXIT);
-        }
-        // A folder that is a regular file.
+        // A folder that is a regular file. (A save cut off part way keeps the old file and
+        // leaves no temporary: the save fault test.)
         theSettings.m_strExeDir = m_dir.File("Logo.jpg") + "/";
         launcher.Click(IDC_EXIT);
         EXPECT_TRUE(launcher.Window()->isVisible());
-        ASSERT_EQ(boxes.Texts().size(), 2u);
-        EXPECT_NE(boxes.Texts()[0].find(Cfg()), std::string::npos) << boxes.Texts()[0];
-        EXPECT_NE(boxes.Texts()[1].find("Logo.jpg/navik.cfg"), std::string::npos) << boxes.Texts()[1];
+        ASSERT_EQ(boxes.Texts().size(), 1u);
+        EXPECT_NE(boxes.Texts()[0].find("Logo.jpg/navik.cfg"), std::string::npos) << boxes.Texts()[0];
         launcher.Key(Qt::Key_Escape);
     });
     EXPECT_EQ(TreeBytes::ReadFile(Cfg()), old);

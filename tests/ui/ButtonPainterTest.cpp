@@ -213,20 +213,16 @@ TEST(ButtonPainter, DisabledFaceIsGreyWithAGreyCaption)
     EXPECT_LT(Brightness(unchecked.pixel(kCross)), 300);
 }
 
-TEST(ButtonPainter, ChoiceShowsATickWhenCheckedAndACrossWhenNot)
+// A checked choice shows a tick, an unchecked one a cross; the caption stands right of the
+// circle, with nothing drawn between the circle's shadow and the caption's start.
+TEST(ButtonPainter, ChoiceShowsATickWhenCheckedAndACrossWhenNotAndItsCaptionRightOfTheCircle)
 {
-    const QImage checked = Choice(ButtonState::Normal, true);
+    const QImage checked = Choice(ButtonState::Normal, true, u"HHHH");
     const QImage unchecked = Choice(ButtonState::Normal, false);
     EXPECT_LT(Brightness(checked.pixel(kTick)), 300);
     EXPECT_GT(Brightness(checked.pixel(kCross)), 400);
     EXPECT_LT(Brightness(unchecked.pixel(kCross)), 300);
     EXPECT_GT(Brightness(unchecked.pixel(kTick)), 400);
-}
-
-TEST(ButtonPainter, ChoiceCaptionStandsRightOfTheCircle)
-{
-    const QImage image = Choice(ButtonState::Normal, true, u"HHHH");
-    EXPECT_LT(DarkestIn(image, QRect(28, 4, 40, 15)), 80);
-    // Nothing drawn between the circle's shadow and the caption's start.
-    EXPECT_EQ(image.pixel(26, kMiddleRow), DialogBackground().pixel(26, kMiddleRow));
+    EXPECT_LT(DarkestIn(checked, QRect(28, 4, 40, 15)), 80);
+    EXPECT_EQ(checked.pixel(26, kMiddleRow), DialogBackground().pixel(26, kMiddleRow));
 }
