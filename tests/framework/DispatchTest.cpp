@@ -1,5 +1,6 @@
-// Message dispatch: window timers through a nested modal loop, a file error leaving a
-// handler, and the cursor request.
+// Message dispatch: a file error leaving a handler, and the cursor request. (Window timers
+// ticking through a nested modal loop: the question window's count-down behind its popup in
+// the exam window's test.)
 
 #include "framework/CButton.h"
 #include "framework/CDialog.h"
@@ -22,60 +23,6 @@
 namespace {
 
 using DispatchTest = GuiTest;
-
-// The results window: "Opravný test" opens a nested popup; a timer counts its ticks.
-class TickingDialog : public CDialog
-{
-public:
-    TickingDialog() : CDialog(IDD_RESULTS) { MapCommand(IDC_CORRECTION_TEST, &TickingDialog::OnNested); }
-
-    int m_nTicks = 0;
-    int m_nTicksDuringNested = 0;
-    UINT_PTR m_lastTimer = 99;
-
-protected:
-    BOOL OnInitDialog() override
-    {
-        CDialog::OnInitDialog();
-        SetTimer(0, 10);
-        return TRUE;
-    }
-    void OnTimer(UINT_PTR id) override
-    {
-        m_lastTimer = id;
-        ++m_nTicks;
-    }
-
-private:
-    void OnNested()
-    {
-        struct Popup : CDialog
-        {
-            Popup() : CDialog(IDD_WRONG_ANSWER) {}
-        } popup;
-        const int before = m_nTicks;
-        popup.DoModal();
-        m_nTicksDuringNested = m_nTicks - before;
-    }
-};
-
-TEST_F(DispatchTest, TimerKeepsTickingWhileANestedDialogIsOpen)
-{
-    TickingDialog dialog;
-    RunModal(dialog, [&dialog](ModalDialog& modal) {
-        OnNextModal([&dialog](ModalDialog& popup) {
-            const int atOpen = dialog.m_nTicks;
-            EXPECT_TRUE(QTest::qWaitFor([&] { return dialog.m_nTicks >= atOpen + 3; }, 2000));
-            popup.Click(IDOK);
-        });
-        modal.Click(IDC_CORRECTION_TEST);
-        EXPECT_GE(dialog.m_nTicksDuringNested, 3);
-        EXPECT_EQ(dialog.m_lastTimer, 0u);
-        EXPECT_TRUE(dialog.KillTimer(0));
-        EXPECT_FALSE(dialog.KillTimer(0));
-        modal.Key(Qt::Key_Escape);
-    });
-}
 
 // A dialog whose command and initialisation raise the storage's file error.
 class FailingDialog : public CDialog
