@@ -38,15 +38,18 @@ void SaveSettings(const Settings& record, const std::string& path)
     root.SaveFile(path);
 }
 
-// A record that differs from the defaults in values of each type code.
-Settings Changed()
+// An unfinished test of the 200 questions of the demo bank at position pos, which may be
+// continued, and learning at question 79.
+Settings Unfinished(int pos)
 {
     Settings record;
-    record.m_bUShowAll = false;
-    record.m_nZPocetOtazek = 30;
-    record.m_test[0] = 4;
-    record.m_testCount = 1;
-    record.m_nTimeOver = 95;
+    for (int i = 0; i < 200; ++i)
+        record.m_test[std::size_t(i)] = 199 - i;
+    record.m_testCount = 200;
+    record.m_testPos = pos;
+    record.m_bZOnlyNew = false;
+    record.m_nZNovytest = 1;
+    record.m_nULast = 79;
     return record;
 }
 
@@ -80,7 +83,7 @@ protected:
 
 TEST_F(MainDialogTest, OnlyKonecWritesTheRecord)
 {
-    SaveSettings(Changed(), Cfg());
+    SaveSettings(Unfinished(5), Cfg());
     const Bytes old = TreeBytes::ReadFile(Cfg());
     const auto changeAndLeave = [](void (*leave)(ModalDialog&)) {
         return [leave](ModalDialog& launcher) {
@@ -102,7 +105,7 @@ TEST_F(MainDialogTest, OnlyKonecWritesTheRecord)
 
 TEST_F(MainDialogTest, AFailedSaveKeepsTheLauncherOpenAndTheOldFile)
 {
-    SaveSettings(Changed(), Cfg());
+    SaveSettings(Unfinished(5), Cfg());
     const Bytes old = TreeBytes::ReadFile(Cfg());
     MessageBoxRecorder boxes;
     RunLauncher([this, &boxes](ModalDialog& launcher) {
@@ -122,22 +125,6 @@ TEST_F(MainDialogTest, AFailedSaveKeepsTheLauncherOpenAndTheOldFile)
 
 // The record read on creation and fitted to the bank only when the bank was read, and the
 // caption with and without the bank.
-//
-// An unfinished test of the 200 questions of the demo bank at position pos, which may be
-// continued, and learning at question 79.
-Settings Unfinished(int pos)
-{
-    Settings record;
-    for (int i = 0; i < 200; ++i)
-        record.m_test[std::size_t(i)] = 199 - i;
-    record.m_testCount = 200;
-    record.m_testPos = pos;
-    record.m_bZOnlyNew = false;
-    record.m_nZNovytest = 1;
-    record.m_nULast = 79;
-    return record;
-}
-
 TEST_F(MainDialogTest, TheStoredStateIsFittedOnlyToABankThatWasRead)
 {
     enum class BankFile
