@@ -24,10 +24,7 @@
 #include <QTest>
 #include <QWidget>
 
-#include <sys/resource.h>
-
 #include <cerrno>
-#include <csignal>
 #include <filesystem>
 
 namespace {
@@ -41,39 +38,20 @@ void SaveSettings(const Settings& record, const std::string& path)
     root.SaveFile(path);
 }
 
-// A record that differs from the defaults in values of each type code.
-Settings Changed()
+// An unfinished test of the 200 questions of the demo bank at position pos, which may be
+// continued, and learning at question 79.
+Settings Unfinished(int pos)
 {
     Settings record;
-    record.m_bUShowAll = false;
-    record.m_nZPocetOtazek = 30;
-    record.m_test[0] = 4;
-    record.m_testCount = 1;
-    record.m_nTimeOver = 95;
+    for (int i = 0; i < 200; ++i)
+        record.m_test[std::size_t(i)] = 199 - i;
+    record.m_testCount = 200;
+    record.m_testPos = pos;
+    record.m_bZOnlyNew = false;
+    record.m_nZNovytest = 1;
+    record.m_nULast = 79;
     return record;
 }
-
-// Files written by this process stop at limit bytes, with an error instead of the signal.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t limit) : m_previousSignal(std::signal(SIGXFSZ, SIG_IGN))
-    {
-        getrlimit(RLIMIT_FSIZE, &m_previous);
-        rlimit lowered = m_previous;
-        lowered.rlim_cur = limit;
-        setrlimit(RLIMIT_FSIZE, &lowered);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_previous);
-        std::signal(SIGXFSZ, m_previousSignal);
-    }
-
-private:
-    rlimit m_previous{};
-    void (*m_previousSignal)(int);
-};
 
 // The program's folder, and the process-wide records as a new process has them.
 class MainDialogTest : public GuiTest
@@ -103,47 +81,9 @@ protected:
     TempDir m_scratch;
 };
 
-TEST_F(MainDialogTest, StartsWithDefaultsOrWithTheStoredRecord)
-{
-    MainDialog first(Dir());
-    EXPECT_EQ(theSettings.m_strExeDir, Dir());
-    EXPECT_EQ(SavedBytes(theSettings), SavedBytes(Settings()));
-
-    SaveSettings(Changed(), Cfg());
-    theSettings = Settings();
-    MainDialog restarted(Dir());
-    EXPECT_NE(SavedBytes(Changed()), SavedBytes(Settings()));
-    EXPECT_EQ(SavedBytes(theSettings), SavedBytes(Changed()));
-}
-
-TEST_F(MainDialogTest, CaptionNamesTheDemoOnlyWhenTheBankLoads)
-{
-    TreeNode bank;
-    bank.LoadFile(m_dir.File("Demootazky.dat"));
-    int count = 0;
-    ASSERT_TRUE(bank.GetInt("count", count, 0));
-    MessageBoxRecorder boxes;
-    RunLauncher([](ModalDialog& launcher) {
-        EXPECT_EQ(launcher.Window()->windowTitle(), QStringLiteral("Vůdce maleho plavidla - DEMO version"));
-        launcher.Key(Qt::Key_Escape);
-    });
-    EXPECT_EQ(theQuestionBank.GetSize(), count);
-    EXPECT_TRUE(boxes.Texts().empty());
-
-    std::filesystem::remove(m_dir.File("Demootazky.dat"));
-    theQuestionBank.RemoveAll();
-    RunLauncher([](ModalDialog& launcher) {
-        EXPECT_EQ(launcher.Window()->windowTitle(), QStringLiteral("Vůdce maleho plavidla"));
-        launcher.Key(Qt::Key_Escape);
-    });
-    EXPECT_EQ(theQuestionBank.GetSize(), 0);
-    const CFileException missing(CFileException::fileNotFound, ENOENT, m_dir.File("Demootazky.dat"));
-    EXPECT_EQ(boxes.Texts(), std::vector<CString>{FileErrorMessage(missing)});
-}
-
 TEST_F(MainDialogTest, OnlyKonecWritesTheRecord)
 {
-    SaveSettings(Changed(), Cfg());
+    SaveSettings(Unfinished(5), Cfg());
     const Bytes old = TreeBytes::ReadFile(Cfg());
     const auto changeAndLeave = [](void (*leave)(ModalDialog&)) {
         return [leave](ModalDialog& launcher) {
@@ -165,44 +105,26 @@ TEST_F(MainDialogTest, OnlyKonecWritesTheRecord)
 
 TEST_F(MainDialogTest, AFailedSaveKeepsTheLauncherOpenAndTheOldFile)
 {
-    SaveSettings(Changed(), Cfg());
+    SaveSettings(Unfinished(5), Cfg());
     const Bytes old = TreeBytes::ReadFile(Cfg());
     MessageBoxRecorder boxes;
     RunLauncher([this, &boxes](ModalDialog& launcher) {
         theSettings.m_nZPocetOtazek = 44;
-        {
-            // Root may write into any folder, but not past the size limit.
-            const FileSizeLimit limit(16);
-            launcher.Click(IDC_EXIT);
-        }
-        // A folder that is a regular file.
+        // A folder that is a regular file. (A save cut off part way keeps the old file and
+        // leaves no temporary: the save fault test.)
         theSettings.m_strExeDir = m_dir.File("Logo.jpg") + "/";
         launcher.Click(IDC_EXIT);
         EXPECT_TRUE(launcher.Window()->isVisible());
-        ASSERT_EQ(boxes.Texts().size(), 2u);
-        EXPECT_NE(boxes.Texts()[0].find(Cfg()), std::string::npos) << boxes.Texts()[0];
-        EXPECT_NE(boxes.Texts()[1].find("Logo.jpg/navik.cfg"), std::string::npos) << boxes.Texts()[1];
+        ASSERT_EQ(boxes.Texts().size(), 1u);
+        EXPECT_NE(boxes.Texts()[0].find("Logo.jpg/navik.cfg"), std::string::npos) << boxes.Texts()[0];
         launcher.Key(Qt::Key_Escape);
     });
     EXPECT_EQ(TreeBytes::ReadFile(Cfg()), old);
     EXPECT_EQ(m_dir.Entries(), (std::vector<std::string>{"Demootazky.dat", "Logo.jpg", "navik.cfg"}));
 }
 
-// An unfinished test of the 200 questions of the demo bank at position pos, which may be
-// continued, and learning at question 79.
-Settings Unfinished(int pos)
-{
-    Settings record;
-    for (int i = 0; i < 200; ++i)
-        record.m_test[std::size_t(i)] = 199 - i;
-    record.m_testCount = 200;
-    record.m_testPos = pos;
-    record.m_bZOnlyNew = false;
-    record.m_nZNovytest = 1;
-    record.m_nULast = 79;
-    return record;
-}
-
+// The record read on creation and fitted to the bank only when the bank was read, and the
+// caption with and without the bank.
 TEST_F(MainDialogTest, TheStoredStateIsFittedOnlyToABankThatWasRead)
 {
     enum class BankFile
@@ -241,7 +163,16 @@ TEST_F(MainDialogTest, TheStoredStateIsFittedOnlyToABankThatWasRead)
         theSettings = Settings();
         theQuestionBank.RemoveAll();
         MessageBoxRecorder boxes;
-        RunLauncher([](ModalDialog& launcher) { launcher.Click(IDC_EXIT); });
+        RunLauncher([&](ModalDialog& launcher) {
+            // The caption names the demo, but for a bank file that cannot be opened.
+            EXPECT_EQ(launcher.Window()->windowTitle(),
+                      c.bank == BankFile::Missing ? QStringLiteral("Vůdce maleho plavidla")
+                                                  : QStringLiteral("Vůdce maleho plavidla - DEMO version"));
+            launcher.Click(IDC_EXIT);
+        });
+        EXPECT_EQ(theQuestionBank.GetSize(), c.bank == BankFile::Demo    ? 200
+                                             : c.bank == BankFile::Small ? 8
+                                                                         : 0);
 
         const std::vector<CString> expected = c.bank == BankFile::Missing   ? std::vector<CString>{missing}
                                               : c.bank == BankFile::Damaged ? std::vector<CString>{damaged}
@@ -311,6 +242,12 @@ void ExpectAboutBox(ModalDialog& launcher, void (*open)(ModalDialog&), const QSt
 {
     bool opened = false;
     OnNextPopup([item, &opened](QMenu& menu) {
+        // The launcher's own system menu ends with a separator and the About item.
+        const QList<QAction*> items = menu.actions();
+        if (item == QStringLiteral("&About Navik") && items.size() >= 3) {
+            EXPECT_TRUE(items[items.size() - 2]->isSeparator());
+            EXPECT_EQ(items.back()->text(), "&About Navik...");
+        }
         OnNextModal([&opened](ModalDialog& about) {
             opened = true;
             EXPECT_EQ(about.Window()->windowTitle(), "About Navik");
@@ -322,21 +259,6 @@ void ExpectAboutBox(ModalDialog& launcher, void (*open)(ModalDialog&), const QSt
     QApplication::setActiveWindow(launcher.Window());
     open(launcher);
     EXPECT_TRUE(opened) << item.toStdString();
-}
-
-TEST_F(MainDialogTest, SystemMenuEndsWithTheAboutItem)
-{
-    RunLauncher([](ModalDialog& launcher) {
-        OnNextPopup([](QMenu& menu) {
-            const QList<QAction*> items = menu.actions();
-            ASSERT_GE(items.size(), 3);
-            EXPECT_TRUE(items[items.size() - 2]->isSeparator());
-            EXPECT_EQ(items.back()->text(), "&About Navik...");
-            menu.close();
-        });
-        AltSpace(launcher);
-        launcher.Key(Qt::Key_Escape);
-    });
 }
 
 TEST_F(MainDialogTest, KeyRightClickAndLowBitCommandsOpenTheAboutBox)

@@ -15,9 +15,7 @@
 
 namespace {
 
-class SettingsGoldenTest : public GuiTest
-{
-};
+using SettingsGoldenTest = GuiTest;
 
 TEST_F(SettingsGoldenTest, KonecAfterLearningWritesTheSharedBytes)
 {

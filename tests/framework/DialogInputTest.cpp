@@ -18,9 +18,7 @@
 
 namespace {
 
-class DialogInputTest : public GuiTest
-{
-};
+using DialogInputTest = GuiTest;
 
 // The learning set-up with its choices as plain buttons, counting what reaches it.
 class InputDialog : public CDialog
@@ -42,8 +40,7 @@ public:
     void OnSysCommand(UINT id, LPARAM param) override
     {
         m_sysCommands.push_back(id);
-        if ((id & 0xFFF0) != IDM_ABOUTBOX)
-            CDialog::OnSysCommand(id, param);
+        CDialog::OnSysCommand(id, param);
     }
 
 protected:
@@ -75,12 +72,6 @@ TEST_F(DialogInputTest, FirstTabStopHasTheFocusAndTabFollowsTheTemplate)
     });
 }
 
-TEST_F(DialogInputTest, ClickOnTheOkButtonClosesWithOk)
-{
-    InputDialog dialog;
-    EXPECT_EQ(RunModal(dialog, [](ModalDialog& modal) { modal.Click(IDOK); }), IDOK);
-}
-
 TEST_F(DialogInputTest, ClickSpaceAndEnterReachTheMappedHandlerOfTheFocusedButton)
 {
     InputDialog dialog;
@@ -99,17 +90,7 @@ TEST_F(DialogInputTest, ClickSpaceAndEnterReachTheMappedHandlerOfTheFocusedButto
     EXPECT_EQ(result, IDCANCEL);
 }
 
-TEST_F(DialogInputTest, EnterWithoutAFocusedButtonIsOk)
-{
-    InputDialog dialog;
-    const int result = RunModal(dialog, [](ModalDialog& modal) {
-        modal.Window()->setFocus();
-        modal.Key(Qt::Key_Enter);
-    });
-    EXPECT_EQ(result, IDOK);
-}
-
-TEST_F(DialogInputTest, EnterDoesNothingWhileOkIsDisabled)
+TEST_F(DialogInputTest, EnterWithoutAFocusedButtonIsOkUnlessOkIsDisabled)
 {
     InputDialog dialog;
     const int result = RunModal(dialog, [&dialog](ModalDialog& modal) {
@@ -117,83 +98,59 @@ TEST_F(DialogInputTest, EnterDoesNothingWhileOkIsDisabled)
         modal.Window()->setFocus();
         modal.Key(Qt::Key_Return);
         EXPECT_TRUE(modal.Window()->isVisible());
-        modal.Key(Qt::Key_Escape);
+        dialog.GetDlgItem(IDOK)->EnableWindow(TRUE);
+        modal.Window()->setFocus();
+        modal.Key(Qt::Key_Enter);
     });
-    EXPECT_EQ(result, IDCANCEL);
+    EXPECT_EQ(result, IDOK);
 }
 
-TEST_F(DialogInputTest, EscapeIsCancel)
+// Escape is Cancel, the close request the close system command and then Cancel; a dialog
+// that refuses the cancel stays open.
+TEST_F(DialogInputTest, EscapeAndTheCloseRequestCancel)
 {
-    InputDialog dialog;
-    dialog.m_bRefuseCancel = true;
-    const int result = RunModal(dialog, [&dialog](ModalDialog& modal) {
-        modal.Key(Qt::Key_Escape);
-        EXPECT_EQ(dialog.m_nCancelRequests, 1);
-        EXPECT_TRUE(modal.Window()->isVisible());
-        dialog.m_bRefuseCancel = false;
-        modal.Key(Qt::Key_Escape);
-    });
-    EXPECT_EQ(result, IDCANCEL);
-    EXPECT_EQ(dialog.m_nCancelRequests, 2);
+    for (const bool closeRequest : {false, true}) {
+        SCOPED_TRACE(closeRequest ? "close request" : "Escape");
+        InputDialog dialog;
+        dialog.m_bRefuseCancel = true;
+        const int result = RunModal(dialog, [&](ModalDialog& modal) {
+            const auto leave = [&] {
+                closeRequest ? void(modal.Window()->close()) : modal.Key(Qt::Key_Escape);
+            };
+            leave();
+            EXPECT_EQ(dialog.m_nCancelRequests, 1);
+            EXPECT_TRUE(modal.Window()->isVisible());
+            dialog.m_bRefuseCancel = false;
+            leave();
+        });
+        EXPECT_EQ(result, IDCANCEL);
+        EXPECT_EQ(dialog.m_nCancelRequests, 2);
+        EXPECT_EQ(dialog.m_sysCommands,
+                  closeRequest ? (std::vector<UINT>{SC_CLOSE, SC_CLOSE}) : std::vector<UINT>{});
+    }
 }
 
-TEST_F(DialogInputTest, CloseRequestIsTheCloseSystemCommandAndCancels)
+// A right click on the background opens the system menu: the close item and those appended,
+// and the one chosen is a system command. (Alt+Space and the appended items chosen: the
+// launcher's About box.)
+TEST_F(DialogInputTest, RightClickOnTheBackgroundOpensTheSystemMenuAndTheChoiceIsASystemCommand)
 {
     InputDialog dialog;
-    const int result = RunModal(dialog, [](ModalDialog& modal) { modal.Window()->close(); });
-    EXPECT_EQ(result, IDCANCEL);
-    EXPECT_EQ(dialog.m_sysCommands, std::vector<UINT>{SC_CLOSE});
-    EXPECT_EQ(dialog.m_nCancelRequests, 1);
-}
-
-TEST_F(DialogInputTest, SystemMenuHoldsCloseAndTheAppendedItems)
-{
-    InputDialog dialog;
-    RunModal(dialog, [&dialog](ModalDialog& modal) {
-        CMenu* menu = dialog.GetSystemMenu(FALSE);
-        ASSERT_NE(menu, nullptr);
-        ASSERT_EQ(menu->GetMenuItemCount(), 3);
-        EXPECT_EQ(menu->GetMenuItemID(0), SC_CLOSE);
-        EXPECT_EQ(menu->GetMenuItemID(1), 0u);
-        EXPECT_EQ(menu->GetMenuItemID(2), UINT(IDM_ABOUTBOX));
-        CString text;
-        menu->GetMenuString(0, text, MF_BYPOSITION);
-        EXPECT_EQ(text, CString("Zavřít\tAlt+F4"));
-        modal.Key(Qt::Key_Escape);
-    });
-}
-
-TEST_F(DialogInputTest, AltSpaceOpensTheSystemMenuAndTheChoiceIsASystemCommand)
-{
-    InputDialog dialog;
-    RunModal(dialog, [&dialog](ModalDialog& modal) {
-        QStringList items;
-        OnNextPopup([&items](QMenu& menu) {
+    QStringList items;
+    const int result = RunModal(dialog, [&](ModalDialog& modal) {
+        OnNextPopup([&](QMenu& menu) {
             for (const QAction* action : menu.actions())
                 items << (action->isSeparator() ? QStringLiteral("-") : action->text());
-            ChooseMenuItem(menu, QStringLiteral("&About"));
+            ChooseMenuItem(menu, QStringLiteral(u"Zavřít"));
         });
-        modal.Key(Qt::Key_Space, Qt::AltModifier);
-        EXPECT_TRUE(QTest::qWaitFor([&dialog] { return !dialog.m_sysCommands.empty(); }));
-        EXPECT_EQ(items, (QStringList{QStringLiteral(u"Zavřít\tAlt+F4"), QStringLiteral("-"),
-                                      QStringLiteral("&About Navik...")}));
-        EXPECT_EQ(dialog.m_sysCommands, std::vector<UINT>{IDM_ABOUTBOX});
-        EXPECT_TRUE(modal.Window()->isVisible());
-        modal.Key(Qt::Key_Escape);
-    });
-}
-
-TEST_F(DialogInputTest, RightClickOnTheBackgroundOpensTheSystemMenu)
-{
-    InputDialog dialog;
-    const int result = RunModal(dialog, [](ModalDialog& modal) {
-        OnNextPopup([](QMenu& menu) { ChooseMenuItem(menu, QStringLiteral(u"Zavřít")); });
         // The top left corner is dialog background.
         QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(2, 2),
                                 modal.Window()->mapToGlobal(QPoint(2, 2)));
         QApplication::sendEvent(modal.Window(), &click);
     });
     EXPECT_EQ(result, IDCANCEL);
+    EXPECT_EQ(items, (QStringList{QStringLiteral(u"Zavřít\tAlt+F4"), QStringLiteral("-"),
+                                  QStringLiteral("&About Navik...")}));
     EXPECT_EQ(dialog.m_sysCommands, std::vector<UINT>{SC_CLOSE});
 }
 

@@ -1,6 +1,7 @@
 #include "ModalDriver.h"
 #include "framework/qt/QtHandles.h"
 
+#include "framework/CDC.h"
 #include "framework/CDialog.h"
 
 #include <QAction>
@@ -10,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
@@ -136,13 +138,18 @@ QRect ModalDialog::Rect(int id) const
     return control ? control->geometry() : QRect();
 }
 
-void OnNextModal(std::function<void(ModalDialog&)> body, int timeoutMs)
+namespace {
+
+// Runs body inside the next modal dialog other than the one whose loop runs now that
+// matches, polling from the event loop that runs then.
+void OnNextMatchingModal(std::function<bool(QWidget*)> matches, std::function<void(ModalDialog&)> body,
+                         int timeoutMs, const char* what)
 {
     QPointer<QWidget> before = QApplication::activeModalWidget();
     WhenFound(
-        [before] {
+        [before, matches] {
             QWidget* modal = QApplication::activeModalWidget();
-            return modal && modal != before && modal->isVisible() ? modal : nullptr;
+            return modal && modal != before && modal->isVisible() && matches(modal) ? modal : nullptr;
         },
         [body](QWidget* window) {
             // A desktop activates a dialog that opens; the offscreen platform leaves that to us.
@@ -150,26 +157,24 @@ void OnNextModal(std::function<void(ModalDialog&)> body, int timeoutMs)
             ModalDialog modal(window);
             body(modal);
         },
-        timeoutMs, "modal dialog");
+        timeoutMs, what);
+}
+
+} // namespace
+
+void OnNextModal(std::function<void(ModalDialog&)> body, int timeoutMs)
+{
+    OnNextMatchingModal([](QWidget*) { return true; }, std::move(body), timeoutMs, "modal dialog");
 }
 
 void OnNextDialog(UINT templateId, std::function<void(ModalDialog&)> body, int timeoutMs)
 {
-    QPointer<QWidget> before = QApplication::activeModalWidget();
-    WhenFound(
-        [before, templateId] {
-            QWidget* modal = QApplication::activeModalWidget();
-            const auto* dialog = modal ? dynamic_cast<const CDialog*>(WindowOf(modal)) : nullptr;
-            return dialog && modal != before && modal->isVisible() && dialog->GetTemplateId() == templateId
-                       ? modal
-                       : nullptr;
+    OnNextMatchingModal(
+        [templateId](QWidget* modal) {
+            const auto* dialog = dynamic_cast<const CDialog*>(WindowOf(modal));
+            return dialog && dialog->GetTemplateId() == templateId;
         },
-        [body](QWidget* window) {
-            QApplication::setActiveWindow(window);
-            ModalDialog modal(window);
-            body(modal);
-        },
-        timeoutMs, "dialog of that template");
+        std::move(body), timeoutMs, "dialog of that template");
 }
 
 void OnNextPopup(std::function<void(QMenu&)> body, int timeoutMs)
@@ -202,4 +207,47 @@ int RunModal(CDialog& dialog, std::function<void(ModalDialog&)> body, int timeou
     });
     watchdog.start(timeoutMs * 2);
     return dialog.DoModal();
+}
+
+void ShowAndRun(CDialog& dialog, const std::function<void(ModalDialog&)>& body)
+{
+    RunModal(dialog, [&dialog, &body](ModalDialog& modal) {
+        if (QTest::qWaitForWindowExposed(modal.Window())) {
+            Settle();
+            body(modal);
+        } else {
+            ADD_FAILURE() << "the dialog was never exposed";
+        }
+        dialog.EndDialog(IDCANCEL);
+    });
+}
+
+void Settle()
+{
+    QTest::qWait(30);
+}
+
+void MoveMouse(const ModalDialog& modal, QPoint point)
+{
+    QTest::mouseMove(modal.Window(), point);
+    Settle();
+}
+
+QImage GrabArgb(const ModalDialog& modal)
+{
+    return modal.Grab().convertToFormat(QImage::Format_ARGB32);
+}
+
+QImage ErasedBackground(CWnd& dialog)
+{
+    CRect client;
+    dialog.GetClientRect(&client);
+    QImage image(client.Width(), client.Height(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::black);
+    {
+        QPainter painter(&image);
+        QtDC dc(&painter, &image);
+        dialog.OnEraseBkgnd(&dc);
+    }
+    return image.convertToFormat(QImage::Format_ARGB32);
 }

@@ -18,12 +18,14 @@
 #include "framework/base/WinTypes.h"
 
 #include <QImage>
+#include <QPoint>
 #include <QRect>
 #include <QString>
 
 #include <functional>
 
 class CDialog;
+class CWnd;
 class QMenu;
 class QWidget;
 
@@ -73,3 +75,15 @@ void OnNextDialog(UINT templateId, std::function<void(ModalDialog&)> body, int t
 void OnNextPopup(std::function<void(QMenu&)> body, int timeoutMs = 5000);
 // Chooses the item of an open popup menu whose text starts with text, with the keyboard.
 void ChooseMenuItem(QMenu& menu, const QString& text);
+
+// For tests of the look: runs dialog modally with body run once the window is exposed and
+// painted, and closes the dialog after it.
+void ShowAndRun(CDialog& dialog, const std::function<void(ModalDialog&)>& body);
+// Lets posted events and pending repaints run.
+void Settle();
+// Moves the mouse over the dialog to point (window coordinates, as Grab's), with real events.
+void MoveMouse(const ModalDialog& modal, QPoint point);
+// The dialog as it is on screen now, controls included, as 32-bit ARGB.
+QImage GrabArgb(const ModalDialog& modal);
+// What the dialog's background erase paints over its whole client area.
+QImage ErasedBackground(CWnd& dialog);

@@ -65,9 +65,9 @@ QImage Choice(ButtonState state, bool checked, std::u16string_view caption = u""
     });
 }
 
-int Difference(QRgb a, QRgb b)
+int Brightness(QRgb pixel)
 {
-    return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b));
+    return qRed(pixel) + qGreen(pixel) + qBlue(pixel);
 }
 
 // The first pixel from the left of row y (x < 0), or from the top of column x (y < 0), that
@@ -77,19 +77,17 @@ int FirstDrawn(const QImage& image, int x, int y)
     const QImage background = DialogBackground();
     for (int i = 0; i < (x < 0 ? image.width() : image.height()); ++i) {
         const QPoint p = x < 0 ? QPoint(i, y) : QPoint(x, i);
-        if (Difference(image.pixel(p), background.pixel(p)) > 30)
+        const QRgb a = image.pixel(p);
+        const QRgb b = background.pixel(p);
+        if (std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b)) >
+            30)
             return i;
     }
     return -1;
 }
 
-int Brightness(QRgb pixel)
-{
-    return qRed(pixel) + qGreen(pixel) + qBlue(pixel);
-}
-
-// The darkest channel value in the middle of the button, where the caption goes.
-int DarkestInCaptionArea(const QImage& image, const QRect& area)
+// The darkest channel value in the area, where the caption goes.
+int DarkestIn(const QImage& image, const QRect& area)
 {
     int darkest = 255;
     for (int y = area.top(); y <= area.bottom(); ++y) {
@@ -110,6 +108,9 @@ bool IsGrey(QRgb pixel)
 // lower middle of the circle.
 const QPoint kPillLowerRight(kWidth - 16, 18);
 const QPoint kChoiceFill(11, 19);
+// Middle of the tick's first stroke, and the crossing point of the cross.
+const QPoint kTick(4, 12);
+const QPoint kCross(11, 11);
 
 } // namespace
 
@@ -135,71 +136,20 @@ TEST(ButtonPainter, CornersShowTheBackgroundInEveryState)
     }
 }
 
-TEST(ButtonPainter, PillFadesFromWhiteToItsFaceColourTowardsTheLowerRight)
+TEST(ButtonPainter, FacesShowTheirColours)
 {
-    const QImage image = Pill(ButtonState::Normal);
-    const QRgb upperLeft = image.pixel(14, 4);
-    const QRgb lowerRight = image.pixel(kPillLowerRight);
-    EXPECT_GT(Brightness(upperLeft), Brightness(lowerRight) + 40);
+    // The pill fades from white to its face colour towards the lower right.
+    const QImage pill = Pill(ButtonState::Normal);
+    const QRgb lowerRight = pill.pixel(kPillLowerRight);
+    EXPECT_GT(Brightness(pill.pixel(14, 4)), Brightness(lowerRight) + 40);
     EXPECT_GT(qBlue(lowerRight), qRed(lowerRight) + 30);
     EXPECT_GT(qGreen(lowerRight), qRed(lowerRight) + 15);
-}
-
-TEST(ButtonPainter, AlertPillIsLightRed)
-{
-    const QRgb lowerRight = Pill(ButtonState::Normal, kLightRed).pixel(kPillLowerRight);
-    EXPECT_GT(qRed(lowerRight), qGreen(lowerRight) + 30);
-    EXPECT_NEAR(qGreen(lowerRight), qBlue(lowerRight), 3);
-}
-
-TEST(ButtonPainter, HoveredPillIsPalerThanNormal)
-{
-    EXPECT_GT(Brightness(Pill(ButtonState::Hover).pixel(kPillLowerRight)),
-              Brightness(Pill(ButtonState::Normal).pixel(kPillLowerRight)) + 20);
-}
-
-TEST(ButtonPainter, PillHasAShadowUnderItsBottomEdgeAndRightEnd)
-{
-    const QImage background = DialogBackground();
-    const QImage image = Pill(ButtonState::Normal);
-    EXPECT_LT(Brightness(image.pixel(kWidth / 2, kHeight - 1)),
-              Brightness(background.pixel(kWidth / 2, kHeight - 1)) - 30);
-    EXPECT_LT(Brightness(image.pixel(kWidth - 1, kMiddleRow)),
-              Brightness(background.pixel(kWidth - 1, kMiddleRow)) - 30);
-}
-
-TEST(ButtonPainter, PressedPillIsShiftedOnePixelRightAndDownWithoutShadow)
-{
-    const QImage normal = Pill(ButtonState::Normal);
-    const QImage pressed = Pill(ButtonState::Pressed);
-    EXPECT_EQ(FirstDrawn(normal, -1, kMiddleRow), 0);
-    EXPECT_EQ(FirstDrawn(pressed, -1, kMiddleRow + 1), 1);
-    EXPECT_EQ(FirstDrawn(normal, kWidth / 2, -1), 0);
-    EXPECT_EQ(FirstDrawn(pressed, kWidth / 2 + 1, -1), 1);
-
-    const QImage background = DialogBackground();
-    for (int x = 0; x < kWidth; ++x)
-        EXPECT_EQ(pressed.pixel(x, kHeight - 1), background.pixel(x, kHeight - 1)) << x;
-    for (int y = 0; y < kHeight; ++y)
-        EXPECT_EQ(pressed.pixel(kWidth - 1, y), background.pixel(kWidth - 1, y)) << y;
-}
-
-TEST(ButtonPainter, DisabledPillIsWhiteToGreyWithAGreyCaption)
-{
-    const QImage disabled = Pill(ButtonState::Disabled, kLightBlue, u"HHHH");
-    const QRgb lowerRight = disabled.pixel(kPillLowerRight);
-    EXPECT_TRUE(IsGrey(lowerRight));
-    EXPECT_LT(qRed(lowerRight), 245);
-    const QRect captionArea(kWidth / 2 - 20, 4, 40, 15);
-    const int darkest = DarkestInCaptionArea(disabled, captionArea);
-    EXPECT_GE(darkest, 0x80 - 8);
-    EXPECT_LT(darkest, 200);
-
-    EXPECT_LT(DarkestInCaptionArea(Pill(ButtonState::Normal, kLightBlue, u"HHHH"), captionArea), 80);
-}
-
-TEST(ButtonPainter, CheckedChoiceIsGreenAndUncheckedRed)
-{
+    // Hovered it is paler.
+    EXPECT_GT(Brightness(Pill(ButtonState::Hover).pixel(kPillLowerRight)), Brightness(lowerRight) + 20);
+    const QRgb alert = Pill(ButtonState::Normal, kLightRed).pixel(kPillLowerRight);
+    EXPECT_GT(qRed(alert), qGreen(alert) + 30);
+    EXPECT_NEAR(qGreen(alert), qBlue(alert), 3);
+    // A checked choice is green, an unchecked one red.
     const QRgb checked = Choice(ButtonState::Normal, true).pixel(kChoiceFill);
     EXPECT_GT(qGreen(checked), qRed(checked) + 40);
     EXPECT_GT(qGreen(checked), qBlue(checked) + 40);
@@ -208,52 +158,71 @@ TEST(ButtonPainter, CheckedChoiceIsGreenAndUncheckedRed)
     EXPECT_GT(qRed(unchecked), qBlue(unchecked) + 20);
 }
 
-TEST(ButtonPainter, ChoiceShowsATickWhenCheckedAndACrossWhenNot)
+// Normal, a face has a shadow under its bottom edge and right end; pressed, it moves one
+// pixel right and down and has none.
+TEST(ButtonPainter, PressedFaceIsShiftedOnePixelRightAndDownWithoutShadow)
 {
-    // Middle of the tick's first stroke, and the crossing point of the cross.
-    const QPoint tick(4, 12);
-    const QPoint cross(11, 11);
-    const QImage checked = Choice(ButtonState::Normal, true);
-    const QImage unchecked = Choice(ButtonState::Normal, false);
-    EXPECT_LT(Brightness(checked.pixel(tick)), 300);
-    EXPECT_GT(Brightness(checked.pixel(cross)), 400);
-    EXPECT_LT(Brightness(unchecked.pixel(cross)), 300);
-    EXPECT_GT(Brightness(unchecked.pixel(tick)), 400);
+    const QImage background = DialogBackground();
+    const struct
+    {
+        const char* face;
+        QImage normal;
+        QImage pressed;
+        int column; // through the middle of the shape
+        int right;  // the column right of the shape's shadow
+    } faces[] = {
+        {"pill", Pill(ButtonState::Normal), Pill(ButtonState::Pressed), kWidth / 2, kWidth - 1},
+        {"choice", Choice(ButtonState::Normal, true), Choice(ButtonState::Pressed, true), 11, kHeight - 1},
+    };
+    for (const auto& f : faces) {
+        SCOPED_TRACE(f.face);
+        EXPECT_EQ(FirstDrawn(f.normal, -1, kMiddleRow), 0);
+        EXPECT_EQ(FirstDrawn(f.pressed, -1, kMiddleRow + 1), 1);
+        EXPECT_EQ(FirstDrawn(f.normal, f.column, -1), 0);
+        EXPECT_EQ(FirstDrawn(f.pressed, f.column + 1, -1), 1);
+        const QPoint below(f.column + 1, kHeight - 1);
+        EXPECT_LT(Brightness(f.normal.pixel(below)), Brightness(background.pixel(below)) - 30);
+        for (int x = 0; x <= f.right; ++x)
+            EXPECT_EQ(f.pressed.pixel(x, kHeight - 1), background.pixel(x, kHeight - 1)) << x;
+        for (int y = 0; y < kHeight; ++y)
+            EXPECT_EQ(f.pressed.pixel(f.right, y), background.pixel(f.right, y)) << y;
+    }
+    const QPoint end(kWidth - 1, kMiddleRow);
+    EXPECT_LT(Brightness(Pill(ButtonState::Normal).pixel(end)), Brightness(background.pixel(end)) - 30);
 }
 
-TEST(ButtonPainter, DisabledChoiceIsGreyButKeepsItsMark)
+TEST(ButtonPainter, DisabledFaceIsGreyWithAGreyCaption)
 {
+    const QImage pill = Pill(ButtonState::Disabled, kLightBlue, u"HHHH");
     const QImage checked = Choice(ButtonState::Disabled, true, u"HHHH");
     const QImage unchecked = Choice(ButtonState::Disabled, false);
-    EXPECT_TRUE(IsGrey(checked.pixel(kChoiceFill)));
-    EXPECT_TRUE(IsGrey(unchecked.pixel(kChoiceFill)));
-    EXPECT_LT(qRed(checked.pixel(kChoiceFill)), 245);
-    EXPECT_LT(Brightness(checked.pixel(4, 12)), 300);
-    EXPECT_LT(Brightness(unchecked.pixel(11, 11)), 300);
-    const int darkest = DarkestInCaptionArea(checked, QRect(32, 4, 40, 15));
-    EXPECT_GE(darkest, 0x80 - 8);
-    EXPECT_LT(darkest, 200);
+    const QRect pillCaption(kWidth / 2 - 20, 4, 40, 15);
+    const QRect choiceCaption(32, 4, 40, 15);
+    for (const QRgb fill :
+         {pill.pixel(kPillLowerRight), checked.pixel(kChoiceFill), unchecked.pixel(kChoiceFill)}) {
+        EXPECT_TRUE(IsGrey(fill));
+        EXPECT_LT(qRed(fill), 245);
+    }
+    for (const int darkest : {DarkestIn(pill, pillCaption), DarkestIn(checked, choiceCaption)}) {
+        EXPECT_GE(darkest, 0x80 - 8);
+        EXPECT_LT(darkest, 200);
+    }
+    EXPECT_LT(DarkestIn(Pill(ButtonState::Normal, kLightBlue, u"HHHH"), pillCaption), 80);
+    // The choice keeps its mark.
+    EXPECT_LT(Brightness(checked.pixel(kTick)), 300);
+    EXPECT_LT(Brightness(unchecked.pixel(kCross)), 300);
 }
 
-TEST(ButtonPainter, PressedChoiceIsShiftedOnePixelRightAndDownWithoutShadow)
+// A checked choice shows a tick, an unchecked one a cross; the caption stands right of the
+// circle, with nothing drawn between the circle's shadow and the caption's start.
+TEST(ButtonPainter, ChoiceShowsATickWhenCheckedAndACrossWhenNotAndItsCaptionRightOfTheCircle)
 {
-    const QImage normal = Choice(ButtonState::Normal, true);
-    const QImage pressed = Choice(ButtonState::Pressed, true);
-    EXPECT_EQ(FirstDrawn(normal, -1, kMiddleRow), 0);
-    EXPECT_EQ(FirstDrawn(pressed, -1, kMiddleRow + 1), 1);
-    EXPECT_EQ(FirstDrawn(normal, 11, -1), 0);
-    EXPECT_EQ(FirstDrawn(pressed, 12, -1), 1);
-    const QImage background = DialogBackground();
-    EXPECT_LT(Brightness(normal.pixel(12, kHeight - 1)), Brightness(background.pixel(12, kHeight - 1)) - 30);
-    EXPECT_EQ(pressed.pixel(12, kHeight - 1), background.pixel(12, kHeight - 1));
-    EXPECT_EQ(pressed.pixel(kHeight - 1, 12), background.pixel(kHeight - 1, 12));
-}
-
-TEST(ButtonPainter, ChoiceCaptionStandsRightOfTheCircle)
-{
-    const QImage image = Choice(ButtonState::Normal, true, u"HHHH");
-    EXPECT_LT(DarkestInCaptionArea(image, QRect(28, 4, 40, 15)), 80);
-    // Nothing drawn between the circle's shadow and the caption's start.
-    const QImage background = DialogBackground();
-    EXPECT_EQ(image.pixel(26, kMiddleRow), background.pixel(26, kMiddleRow));
+    const QImage checked = Choice(ButtonState::Normal, true, u"HHHH");
+    const QImage unchecked = Choice(ButtonState::Normal, false);
+    EXPECT_LT(Brightness(checked.pixel(kTick)), 300);
+    EXPECT_GT(Brightness(checked.pixel(kCross)), 400);
+    EXPECT_LT(Brightness(unchecked.pixel(kCross)), 300);
+    EXPECT_GT(Brightness(unchecked.pixel(kTick)), 400);
+    EXPECT_LT(DarkestIn(checked, QRect(28, 4, 40, 15)), 80);
+    EXPECT_EQ(checked.pixel(26, kMiddleRow), DialogBackground().pixel(26, kMiddleRow));
 }

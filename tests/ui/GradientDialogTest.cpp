@@ -1,7 +1,6 @@
 // The dialog background (gradient, stretched image or the framework's default) and the
 // control colours, on real dialogs built from the program's templates.
 
-#include "DialogDriver.h"
 #include "TestPixels.h"
 #include "framework/qt/QtHandles.h"
 
@@ -9,6 +8,7 @@
 #include "framework/CGdiObjects.h"
 #include "res/resource.h"
 #include "tests/support/GuiTest.h"
+#include "tests/support/ModalDriver.h"
 #include "ui/GradientDialog.h"
 
 #include <QImage>
@@ -22,6 +22,7 @@ namespace {
 
 constexpr QRgb kLightBlue = 0xFF8ED4FF;
 constexpr QRgb kLightRed = 0xFFFF8E8E;
+constexpr QRgb kWhite = 0xFFFFFFFF;
 
 class TestDialog : public GradientDialog
 {
@@ -60,49 +61,21 @@ void ExpectVerticalGradient(const QImage& image, QRgb top, QRgb bottom)
     EXPECT_TRUE(Near(image.pixel(kFreeColumn, last / 2), middle, 3));
 }
 
-class GradientDialogTest : public GuiTest
-{
-};
+using GradientDialogTest = GuiTest;
 
 } // namespace
 
-TEST_F(GradientDialogTest, StartsWithNeitherBackgroundAndTheLightBlueToWhiteColours)
-{
-    class Members : public GradientDialog
-    {
-    public:
-        Members() : GradientDialog(IDD_LEARN_SETTINGS) {}
-        void Check() const
-        {
-            EXPECT_FALSE(m_bGradient);
-            EXPECT_FALSE(m_bImage);
-            EXPECT_EQ(m_crTop, RGB(142, 212, 255));
-            EXPECT_EQ(m_crBottom, RGB(255, 255, 255));
-            EXPECT_FALSE(m_pImage);
-            EXPECT_FALSE(m_bDefaultBrush);
-        }
-    };
-    Members().Check();
-}
-
+// The gradient wins over a picture set as well.
 TEST_F(GradientDialogTest, PaintsTheGradientFromTheTopColourToTheBottomColour)
-{
-    TestDialog dialog;
-    dialog.SetGradientColors(Palette::LightRed, Palette::White);
-    ShowAndRun(dialog, [&](ModalDialog& modal) {
-        ExpectVerticalGradient(GrabArgb(modal), kLightRed, 0xFFFFFFFF);
-        ExpectVerticalGradient(ErasedBackground(dialog), kLightRed, 0xFFFFFFFF);
-    });
-}
-
-TEST_F(GradientDialogTest, GradientWinsOverTheImage)
 {
     const QTemporaryDir dir;
     TestDialog dialog;
     dialog.SetBackgroundImage(RedJpeg(dir, 8, 8));
-    dialog.SetGradientColors(Palette::LightBlue, Palette::White);
-    ShowAndRun(dialog,
-               [&](ModalDialog& modal) { ExpectVerticalGradient(GrabArgb(modal), kLightBlue, 0xFFFFFFFF); });
+    dialog.SetGradientColors(Palette::LightRed, Palette::White);
+    ShowAndRun(dialog, [&](ModalDialog& modal) {
+        ExpectVerticalGradient(GrabArgb(modal), kLightRed, kWhite);
+        ExpectVerticalGradient(ErasedBackground(dialog), kLightRed, kWhite);
+    });
 }
 
 TEST_F(GradientDialogTest, ImageIsStretchedOverTheWholeClientArea)
@@ -121,36 +94,30 @@ TEST_F(GradientDialogTest, ImageIsStretchedOverTheWholeClientArea)
     });
 }
 
-TEST_F(GradientDialogTest, MissingImageLeavesTheBackgroundUnpaintedButErased)
+TEST_F(GradientDialogTest, WithoutGradientOrPictureTheWindowShowsTheFaceColour)
 {
     const QTemporaryDir dir;
-    TestDialog dialog;
-    dialog.SetBackgroundImage(CString(dir.filePath("Logo.jpg").toStdString()));
-    ShowAndRun(dialog, [&](ModalDialog&) {
-        QImage image(20, 20, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::black);
-        QPainter painter(&image);
-        QtDC dc(&painter, &image);
-        EXPECT_TRUE(dialog.OnEraseBkgnd(&dc));
-        painter.end();
-        EXPECT_EQ(image.pixel(10, 10), qRgb(0, 0, 0));
-    });
-    // On the screen the window still shows the face colour where the picture would be.
-    ShowAndRun(dialog, [&](ModalDialog& modal) {
-        const QImage image = GrabArgb(modal);
-        EXPECT_EQ(image.pixel(kFreeColumn, 0), FaceColour());
-        EXPECT_EQ(image.pixel(kFreeColumn, image.height() - 1), FaceColour());
-    });
-}
-
-TEST_F(GradientDialogTest, WithNeitherTheFrameworkPaintsItsDefaultBackground)
-{
-    TestDialog dialog;
-    ShowAndRun(dialog, [&](ModalDialog& modal) {
-        const QImage image = GrabArgb(modal);
-        EXPECT_EQ(image.pixel(kFreeColumn, 0), FaceColour());
-        EXPECT_EQ(image.pixel(kFreeColumn, image.height() - 1), FaceColour());
-    });
+    for (const bool missingImage : {false, true}) {
+        SCOPED_TRACE(missingImage ? "missing picture" : "neither");
+        TestDialog dialog;
+        if (missingImage)
+            dialog.SetBackgroundImage(CString(dir.filePath("Logo.jpg").toStdString()));
+        ShowAndRun(dialog, [&](ModalDialog& modal) {
+            const QImage image = GrabArgb(modal);
+            EXPECT_EQ(image.pixel(kFreeColumn, 0), FaceColour());
+            EXPECT_EQ(image.pixel(kFreeColumn, image.height() - 1), FaceColour());
+            if (!missingImage)
+                return;
+            // The erase of a missing picture paints nothing but counts as done.
+            QImage erased(20, 20, QImage::Format_ARGB32_Premultiplied);
+            erased.fill(Qt::black);
+            QPainter painter(&erased);
+            QtDC dc(&painter, &erased);
+            EXPECT_TRUE(dialog.OnEraseBkgnd(&dc));
+            painter.end();
+            EXPECT_EQ(erased.pixel(10, 10), qRgb(0, 0, 0));
+        });
+    }
 }
 
 TEST_F(GradientDialogTest, ResizingRepaintsTheWholeGradientOverTheNewClientArea)
@@ -164,72 +131,44 @@ TEST_F(GradientDialogTest, ResizingRepaintsTheWholeGradientOverTheNewClientArea)
         Settle();
         const QImage image = GrabArgb(modal);
         ASSERT_EQ(image.size(), larger);
-        ExpectVerticalGradient(image, kLightBlue, 0xFFFFFFFF);
+        ExpectVerticalGradient(image, kLightBlue, kWhite);
     });
 }
 
-TEST_F(GradientDialogTest, ControlsDrawTransparentlyWithTheHollowBrush)
+// Labels draw transparently over the gradient with the hollow brush, and are filled with the
+// face colour with the framework's dialog brush.
+TEST_F(GradientDialogTest, LabelsShowTheGradientThroughTheHollowBrushOrTheDialogBrush)
 {
-    TestDialog dialog;
-    ShowAndRun(dialog, [&](ModalDialog&) {
-        QImage image(4, 4, QImage::Format_ARGB32_Premultiplied);
-        QPainter painter(&image);
-        QtDC dc(&painter, &image);
-        dc.SetBkMode(OPAQUE);
-        EXPECT_EQ(dialog.OnCtlColor(&dc, dialog.GetDlgItem(IDC_START_FIRST), CTLCOLOR_STATIC),
-                  GetStockObject(NULL_BRUSH));
-        EXPECT_EQ(dc.GetBkMode(), TRANSPARENT);
-    });
-}
+    for (const bool dialogBrush : {false, true}) {
+        SCOPED_TRACE(dialogBrush ? "dialog brush" : "hollow brush");
+        TestDialog dialog(IDD_EXAM_SETTINGS);
+        dialog.SetGradientColors(Palette::LightBlue, Palette::White);
+        if (dialogBrush)
+            dialog.UseDialogBrush();
+        ShowAndRun(dialog, [&](ModalDialog& modal) {
+            QImage scratch(4, 4, QImage::Format_ARGB32_Premultiplied);
+            QPainter painter(&scratch);
+            QtDC dc(&painter, &scratch);
+            dc.SetBkMode(OPAQUE);
+            CWnd* control = dialog.GetDlgItem(IDC_QUESTION_COUNT_LABEL);
+            const HBRUSH brush = dialog.OnCtlColor(&dc, control, CTLCOLOR_STATIC);
+            EXPECT_EQ(brush, dialogBrush ? dialog.CDialog::OnCtlColor(&dc, control, CTLCOLOR_STATIC)
+                                         : GetStockObject(NULL_BRUSH));
+            EXPECT_EQ(dc.GetBkMode(), TRANSPARENT);
 
-TEST_F(GradientDialogTest, WithTheDialogBrushControlsGetTheFrameworksBrush)
-{
-    TestDialog dialog;
-    dialog.UseDialogBrush();
-    ShowAndRun(dialog, [&](ModalDialog&) {
-        QImage image(4, 4, QImage::Format_ARGB32_Premultiplied);
-        QPainter painter(&image);
-        QtDC dc(&painter, &image);
-        CWnd* control = dialog.GetDlgItem(IDC_START_FIRST);
-        const HBRUSH brush = dialog.OnCtlColor(&dc, control, CTLCOLOR_STATIC);
-        EXPECT_EQ(brush, dialog.CDialog::OnCtlColor(&dc, control, CTLCOLOR_STATIC));
-        EXPECT_NE(brush, GetStockObject(NULL_BRUSH));
-        EXPECT_EQ(dc.GetBkMode(), TRANSPARENT);
-    });
-}
-
-namespace {
-
-// The share of the label's pixels that show the dialog face colour.
-double FaceShareOfLabel(bool dialogBrush)
-{
-    TestDialog dialog(IDD_EXAM_SETTINGS);
-    dialog.SetGradientColors(Palette::LightBlue, Palette::White);
-    if (dialogBrush)
-        dialog.UseDialogBrush();
-    double share = -1;
-    ShowAndRun(dialog, [&](ModalDialog& modal) {
-        const QImage image = GrabArgb(modal);
-        const QRect label = ControlRect(modal, IDC_QUESTION_COUNT_LABEL);
-        ASSERT_FALSE(label.isEmpty());
-        int face = 0;
-        for (int y = label.top(); y <= label.bottom(); ++y) {
-            for (int x = label.left(); x <= label.right(); ++x)
-                face += image.pixel(x, y) == FaceColour() ? 1 : 0;
-        }
-        share = double(face) / (label.width() * label.height());
-    });
-    return share;
-}
-
-} // namespace
-
-TEST_F(GradientDialogTest, LabelsAreFilledWithTheDialogBrush)
-{
-    EXPECT_GT(FaceShareOfLabel(true), 0.5);
-}
-
-TEST_F(GradientDialogTest, LabelsShowTheGradientThroughTheHollowBrush)
-{
-    EXPECT_EQ(FaceShareOfLabel(false), 0.0);
+            const QImage image = GrabArgb(modal);
+            const QRect label = modal.Rect(IDC_QUESTION_COUNT_LABEL);
+            ASSERT_FALSE(label.isEmpty());
+            int face = 0;
+            for (int y = label.top(); y <= label.bottom(); ++y) {
+                for (int x = label.left(); x <= label.right(); ++x)
+                    face += image.pixel(x, y) == FaceColour() ? 1 : 0;
+            }
+            const double share = double(face) / (label.width() * label.height());
+            if (dialogBrush)
+                EXPECT_GT(share, 0.5);
+            else
+                EXPECT_EQ(share, 0.0);
+        });
+    }
 }

@@ -1,13 +1,19 @@
-// The graphics interface drawn into images: gradients, paths, pens, text and pictures.
+// The graphics interface drawn into images: gradients, paths, pens, text and pictures, and
+// the pictures loaded from ANSI paths with the ANSI-to-UTF-16 conversion under them.
 
 #include "TestPixels.h"
 
+#include "framework/AnsiText.h"
 #include "framework/Gdiplus.h"
+#include "ui/ImageObject.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -40,21 +46,55 @@ std::u16string Utf16(const QString& text)
     return text.toStdU16String();
 }
 
+// The rows and columns of the dark pixels.
+QRect InkBounds(const QImage& image)
+{
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qRed(image.pixel(x, y)) < 128)
+                ink |= QRect(x, y, 1, 1);
+        }
+    }
+    return ink;
+}
+
+std::string Ansi(const QString& text)
+{
+    QStringEncoder encoder("windows-1250");
+    const QByteArray bytes = encoder(text);
+    return std::string(bytes.constData(), std::size_t(bytes.size()));
+}
+
 } // namespace
 
-TEST(Graphics, VerticalGradientRunsFromTopColourToBottomColour)
+// Left, a vertical gradient from the top colour to the bottom colour; right of it, a gradient
+// of 10 rows tiled over 30, and an empty one that fails and paints nothing.
+TEST(Graphics, VerticalGradientRunsFromTopColourToBottomColourAndTilesBeyondItsRectangle)
 {
-    const QImage image = Draw(30, 120, [](Graphics& g) {
+    const QImage image = Draw(50, 120, [](Graphics& g) {
         LinearGradientBrush brush(Rect(0, 0, 30, 120), Color(kLightBlue), Color(kWhite),
                                   LinearGradientModeVertical);
         brush.SetWrapMode(WrapModeTile);
         EXPECT_EQ(g.FillRectangle(&brush, Rect(0, 0, 30, 120)), Ok);
+        LinearGradientBrush tiled(Rect(30, 0, 10, 10), Color(kBlack), Color(kWhite),
+                                  LinearGradientModeVertical);
+        tiled.SetWrapMode(WrapModeTile);
+        g.FillRectangle(&tiled, 30, 0, 10, 30);
+        LinearGradientBrush empty(Rect(40, 0, 0, 10), Color(kBlack), Color(kBlack),
+                                  LinearGradientModeVertical);
+        EXPECT_EQ(empty.GetLastStatus(), InvalidParameter);
+        EXPECT_NE(g.FillRectangle(&empty, 40, 0, 10, 10), Ok);
     });
     for (int x = 0; x < 30; ++x) {
         EXPECT_EQ(image.pixel(x, 0), kLightBlue) << x;
         EXPECT_TRUE(Near(image.pixel(x, 119), kWhite, 2)) << x;
     }
     EXPECT_TRUE(Near(image.pixel(15, 60), qRgb(198, 233, 255), 2));
+    EXPECT_TRUE(Near(image.pixel(35, 12), image.pixel(35, 2), 2));
+    EXPECT_TRUE(Near(image.pixel(35, 27), image.pixel(35, 7), 2));
+    EXPECT_LT(qRed(image.pixel(35, 12)), qRed(image.pixel(35, 9)));
+    EXPECT_EQ(image.pixel(45, 5), kWhite);
 }
 
 TEST(Graphics, ForwardDiagonalPinsBothColoursToTheCornersOfAWideRectangle)
@@ -72,85 +112,46 @@ TEST(Graphics, ForwardDiagonalPinsBothColoursToTheCornersOfAWideRectangle)
     EXPECT_TRUE(Near(image.pixel(0, 23), qRgb(127, 127, 127), 8));
 }
 
-TEST(Graphics, GradientTilesBeyondItsRectangle)
+TEST(Graphics, ArcsFillTheirHalfOfTheBoxAndConsecutiveArcsAreJoinedByStraightEdges)
 {
-    const QImage image = Draw(10, 30, [](Graphics& g) {
-        LinearGradientBrush brush(Rect(0, 0, 10, 10), Color(kBlack), Color(kWhite),
-                                  LinearGradientModeVertical);
-        brush.SetWrapMode(WrapModeTile);
-        g.FillRectangle(&brush, 0, 0, 10, 30);
-    });
-    EXPECT_TRUE(Near(image.pixel(5, 12), image.pixel(5, 2), 2));
-    EXPECT_TRUE(Near(image.pixel(5, 27), image.pixel(5, 7), 2));
-    EXPECT_LT(qRed(image.pixel(5, 12)), qRed(image.pixel(5, 9)));
-}
-
-TEST(Graphics, EmptyGradientRectangleGivesAFailedBrushThatPaintsNothing)
-{
-    const QImage image = Draw(10, 10, [](Graphics& g) {
-        LinearGradientBrush brush(Rect(0, 0, 0, 10), Color(kBlack), Color(kBlack),
-                                  LinearGradientModeVertical);
-        EXPECT_EQ(brush.GetLastStatus(), InvalidParameter);
-        EXPECT_NE(g.FillRectangle(&brush, 0, 0, 10, 10), Ok);
-    });
-    EXPECT_EQ(image.pixel(5, 5), kWhite);
-}
-
-TEST(Graphics, ArcFrom270Sweeping180CoversTheRightHalfOfItsBox)
-{
-    const QImage image = Draw(60, 60, [](Graphics& g) {
-        GraphicsPath path;
-        path.AddArc(10, 10, 40, 40, 270, 180);
-        path.CloseFigure();
+    const QImage image = Draw(130, 60, [](Graphics& g) {
+        GraphicsPath half;
+        half.AddArc(10, 10, 40, 40, 270, 180);
+        half.CloseFigure();
+        GraphicsPath capsule;
+        capsule.AddArc(60, 0, 20, 20, 90, 180);
+        capsule.AddArc(100, 0, 20, 20, 270, 180);
+        capsule.CloseFigure();
         const SolidBrush brush{Color(kBlack)};
-        g.FillPath(&brush, &path);
+        g.FillPath(&brush, &half);
+        g.FillPath(&brush, &capsule);
     });
-    for (const QPoint p : {QPoint(45, 30), QPoint(35, 15), QPoint(35, 45), QPoint(32, 30)})
+    // From 270 degrees sweeping 180, the right half of the box; between the capsule's half
+    // circles the top edge and the closing bottom edge enclose a bar.
+    for (const QPoint p : {QPoint(45, 30), QPoint(35, 15), QPoint(35, 45), QPoint(32, 30), QPoint(90, 2),
+                           QPoint(90, 10), QPoint(90, 18), QPoint(63, 10)})
         EXPECT_EQ(image.pixel(p), kBlack) << p.x() << "," << p.y();
-    for (const QPoint p : {QPoint(15, 30), QPoint(25, 15), QPoint(25, 45), QPoint(28, 30), QPoint(55, 30)})
+    for (const QPoint p : {QPoint(15, 30), QPoint(25, 15), QPoint(25, 45), QPoint(28, 30), QPoint(55, 30),
+                           QPoint(90, 25), QPoint(126, 10)})
         EXPECT_EQ(image.pixel(p), kWhite) << p.x() << "," << p.y();
 }
 
-TEST(Graphics, ConsecutiveArcsOfAFigureAreJoinedByStraightEdges)
-{
-    const QImage image = Draw(70, 30, [](Graphics& g) {
-        GraphicsPath capsule;
-        capsule.AddArc(0, 0, 20, 20, 90, 180);
-        capsule.AddArc(40, 0, 20, 20, 270, 180);
-        capsule.CloseFigure();
-        const SolidBrush brush{Color(kBlack)};
-        g.FillPath(&brush, &capsule);
-    });
-    // Between the two half circles the top edge and the closing bottom edge enclose a bar.
-    EXPECT_EQ(image.pixel(30, 2), kBlack);
-    EXPECT_EQ(image.pixel(30, 10), kBlack);
-    EXPECT_EQ(image.pixel(30, 18), kBlack);
-    EXPECT_EQ(image.pixel(30, 25), kWhite);
-    EXPECT_EQ(image.pixel(3, 10), kBlack);
-    EXPECT_EQ(image.pixel(66, 10), kWhite);
-}
-
-TEST(Graphics, AntiAliasedOnePixelLineCoversExactlyItsRow)
+TEST(Graphics, AntiAliasedOnePixelLineCoversExactlyItsRowAndKeepsTheAlphaOfItsColour)
 {
     const QImage image = Draw(30, 10, [](Graphics& g) {
         g.SetSmoothingMode(SmoothingModeAntiAlias);
         const Pen pen(Color(kBlack), 1);
         g.DrawLine(&pen, 2, 5, 25, 5);
+        const Pen translucent(Color(0x80000000), 1);
+        g.DrawLine(&translucent, 2, 8, 25, 8);
     });
     EXPECT_EQ(image.pixel(10, 5), kBlack);
     EXPECT_EQ(image.pixel(10, 4), kWhite);
     EXPECT_EQ(image.pixel(10, 6), kWhite);
+    EXPECT_TRUE(Near(image.pixel(10, 8), qRgb(127, 127, 127), 2));
 }
 
-TEST(Graphics, PenColourKeepsItsAlpha)
-{
-    const QImage image = Draw(30, 10, [](Graphics& g) {
-        const Pen pen(Color(0x80000000), 1);
-        g.DrawLine(&pen, 2, 5, 25, 5);
-    });
-    EXPECT_TRUE(Near(image.pixel(10, 5), qRgb(127, 127, 127), 2));
-}
-
+// The surface leaves the painter as it found it; one without a painter fails every operation.
 TEST(Graphics, DrawingSurfaceLeavesThePainterAsItFoundIt)
 {
     QImage image(10, 10, QImage::Format_ARGB32_Premultiplied);
@@ -162,16 +163,14 @@ TEST(Graphics, DrawingSurfaceLeavesThePainterAsItFoundIt)
         EXPECT_TRUE(painter.testRenderHint(QPainter::Antialiasing));
     }
     EXPECT_FALSE(painter.testRenderHint(QPainter::Antialiasing));
-}
 
-TEST(Graphics, SurfaceWithoutAPainterFailsEveryOperation)
-{
-    Graphics graphics(static_cast<QPainter*>(nullptr));
-    EXPECT_NE(graphics.GetLastStatus(), Ok);
+    Graphics without(static_cast<QPainter*>(nullptr));
+    EXPECT_NE(without.GetLastStatus(), Ok);
     const SolidBrush brush{Color(kBlack)};
-    EXPECT_NE(graphics.FillRectangle(&brush, 0, 0, 5, 5), Ok);
+    EXPECT_NE(without.FillRectangle(&brush, 0, 0, 5, 5), Ok);
 }
 
+// An unknown family is unavailable, the generic sans serif always there.
 TEST(Graphics, PointsAreConvertedAt96PixelsPerInchOnEveryDevice)
 {
     const Font font(FontFamily::GenericSansSerif(), 8, FontStyleRegular, UnitPoint);
@@ -182,61 +181,38 @@ TEST(Graphics, PointsAreConvertedAt96PixelsPerInchOnEveryDevice)
     const Font pixels(FontFamily::GenericSansSerif(), 12, FontStyleBold, UnitPixel);
     EXPECT_FLOAT_EQ(pixels.GetPixelSize(), 12.0f);
     EXPECT_TRUE(pixels.QtFont(96).bold());
-}
 
-TEST(Graphics, UnknownFontFamilyIsUnavailableAndGenericSansSerifIsAlwaysThere)
-{
     const FontFamily unknown(u"Navik No Such Family");
     EXPECT_FALSE(unknown.IsAvailable());
     EXPECT_EQ(unknown.GetLastStatus(), FontFamilyNotFound);
-    const Font font(&unknown, 8);
-    EXPECT_FALSE(font.IsAvailable());
-    EXPECT_TRUE(FontFamily::GenericSansSerif()->IsAvailable());
+    EXPECT_FALSE(Font(&unknown, 8).IsAvailable());
 }
 
-TEST(Graphics, TextIsCentredInItsLayoutRectangle)
+TEST(Graphics, TextIsCentredOrNearAlignedInItsLayoutRectangle)
 {
-    const RectF layout(20, 10, 100, 30);
-    const QImage image = Draw(140, 50, [&](Graphics& g) {
-        const Font font(FontFamily::GenericSansSerif(), 8);
-        StringFormat format;
-        format.SetAlignment(StringAlignmentCenter);
-        format.SetLineAlignment(StringAlignmentCenter);
-        const SolidBrush brush{Color(kBlack)};
-        const std::u16string text = u"HMH";
-        EXPECT_EQ(g.DrawString(text.c_str(), -1, &font, layout, &format, &brush), Ok);
-    });
-    QRect ink;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (qRed(image.pixel(x, y)) < 128)
-                ink |= QRect(x, y, 1, 1);
+    for (const bool centred : {true, false}) {
+        SCOPED_TRACE(centred ? "centred" : "near");
+        const RectF layout(20, 10, 100, 30);
+        const QImage image = Draw(140, 50, [&](Graphics& g) {
+            const Font font(FontFamily::GenericSansSerif(), 8);
+            StringFormat format;
+            if (centred)
+                format.SetAlignment(StringAlignmentCenter);
+            format.SetLineAlignment(StringAlignmentCenter);
+            const SolidBrush brush{Color(kBlack)};
+            EXPECT_EQ(g.DrawString(u"HMH", centred ? -1 : 3, &font, layout, &format, &brush), Ok);
+        });
+        const QRect ink = InkBounds(image);
+        ASSERT_FALSE(ink.isEmpty());
+        EXPECT_TRUE(QRect(20, 10, 100, 30).contains(ink));
+        EXPECT_NEAR(ink.center().y(), 25, 3);
+        if (centred) {
+            EXPECT_NEAR(ink.center().x(), 70, 3);
+        } else {
+            EXPECT_GE(ink.left(), 20);
+            EXPECT_LE(ink.left(), 24);
         }
     }
-    ASSERT_FALSE(ink.isEmpty());
-    EXPECT_TRUE(QRect(20, 10, 100, 30).contains(ink));
-    EXPECT_NEAR(ink.center().x(), 70, 3);
-    EXPECT_NEAR(ink.center().y(), 25, 3);
-}
-
-TEST(Graphics, NearAlignedTextStartsAtTheLeftEdge)
-{
-    const QImage image = Draw(140, 30, [](Graphics& g) {
-        const Font font(FontFamily::GenericSansSerif(), 8);
-        StringFormat format;
-        format.SetLineAlignment(StringAlignmentCenter);
-        const SolidBrush brush{Color(kBlack)};
-        g.DrawString(u"HMH", 3, &font, RectF(30, 0, 100, 30), &format, &brush);
-    });
-    int leftmost = image.width();
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (qRed(image.pixel(x, y)) < 128)
-                leftmost = std::min(leftmost, x);
-        }
-    }
-    EXPECT_GE(leftmost, 30);
-    EXPECT_LE(leftmost, 34);
 }
 
 TEST(Graphics, MissingOrUndecodableFileGivesAnImageOfSizeZeroThatDrawsNothing)
@@ -260,6 +236,16 @@ TEST(Graphics, MissingOrUndecodableFileGivesAnImageOfSizeZeroThatDrawsNothing)
     EXPECT_EQ(broken.GetWidth(), 0u);
     EXPECT_EQ(broken.GetHeight(), 0u);
     EXPECT_NE(broken.GetLastStatus(), Ok);
+
+    // The picture object over a missing file is as valid, and its drawing fails as well.
+    ImageObject picture(Ansi(dir.filePath("Logo.jpg")));
+    EXPECT_EQ(picture.GetWidth(), 0u);
+    const QImage notDrawn = Draw(10, 10, [&](Graphics& g) {
+        EXPECT_NE(picture.Draw(g, 0, 0), Ok);
+        EXPECT_NE(picture.Draw(g, 0, 0, 10, 10), Ok);
+        EXPECT_NE(picture.GetLastStatus(), Ok);
+    });
+    EXPECT_EQ(notDrawn.pixel(5, 5), kWhite);
 }
 
 TEST(Graphics, PictureChangedOnDiskIsReadAnewAndAnUnchangedOneStaysTheSame)
@@ -290,27 +276,6 @@ TEST(Graphics, PictureChangedOnDiskIsReadAnewAndAnUnchangedOneStaysTheSame)
     expect(Qt::green, 6);
 }
 
-TEST(Graphics, GifIsDrawnUnscaledAtAPoint)
-{
-    const QTemporaryDir dir;
-    const QString path = dir.filePath("picture.gif");
-    ASSERT_TRUE(WriteTestGif(path));
-    const Image image(Utf16(path).c_str());
-    ASSERT_EQ(image.GetLastStatus(), Ok);
-    EXPECT_EQ(image.GetWidth(), 3u);
-    EXPECT_EQ(image.GetHeight(), 2u);
-
-    const QImage drawn = Draw(
-        10, 10, [&](Graphics& g) { EXPECT_EQ(g.DrawImage(&image, 5, 4), Ok); }, kLightBlue);
-    EXPECT_EQ(drawn.pixel(5, 4), qRgb(255, 0, 0));
-    EXPECT_EQ(drawn.pixel(6, 4), qRgb(0, 255, 0));
-    EXPECT_EQ(drawn.pixel(7, 4), qRgb(0, 0, 255));
-    EXPECT_EQ(drawn.pixel(6, 5), qRgb(0, 0, 0));
-    EXPECT_EQ(drawn.pixel(4, 4), kLightBlue);
-    EXPECT_EQ(drawn.pixel(8, 4), kLightBlue);
-    EXPECT_EQ(drawn.pixel(5, 6), kLightBlue);
-}
-
 TEST(Graphics, JpegIsStretchedIntoARectangleWhateverItsAspectRatio)
 {
     const QTemporaryDir dir;
@@ -327,4 +292,59 @@ TEST(Graphics, JpegIsStretchedIntoARectangleWhateverItsAspectRatio)
         EXPECT_TRUE(Near(drawn.pixel(p), qRgb(32, 64, 192), 12)) << p.x() << "," << p.y();
     for (const QPoint p : {QPoint(9, 30), QPoint(60, 30), QPoint(35, 9), QPoint(35, 50)})
         EXPECT_EQ(drawn.pixel(p), kWhite) << p.x() << "," << p.y();
+}
+
+TEST(AnsiText, ConvertsWindows1250ToUtf16)
+{
+    // Octal escapes, since the letters after them would extend a hex escape.
+    EXPECT_EQ(AnsiToUtf16("U\350en\355"), u"U\u010Den\u00ED");
+    EXPECT_EQ(AnsiToUtf16("Zkou\232en\355"), u"Zkou\u0161en\u00ED");
+    EXPECT_EQ(AnsiToUtf16(""), u"");
+    EXPECT_EQ(AnsiToUtf16(std::string(1000, '\x9E')), std::u16string(1000, u'\u017E'));
+}
+
+// A folder with Czech letters, and a path longer than 254 code units that is not cut.
+TEST(ImageObject, LoadsFromAnAnsiPathWithCzechLettersWhateverItsLength)
+{
+    const QTemporaryDir dir;
+    QString longFolder = dir.path();
+    for (int i = 0; i < 5; ++i)
+        longFolder += QLatin1Char('/') + QString(60, QChar(u'\u0159'));
+    for (const QString& path :
+         {dir.filePath(QStringLiteral("obr\u00E1zky/\u017Elu\u0165ou\u010Dk\u00FD k\u016F\u0148.gif")),
+          longFolder + QStringLiteral("/ot\u00E1zka.gif")}) {
+        SCOPED_TRACE(path.size());
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));
+        ASSERT_TRUE(WriteTestGif(path));
+        const ImageObject picture(Ansi(path));
+        EXPECT_EQ(picture.GetLastStatus(), Ok);
+        EXPECT_EQ(picture.GetWidth(), 3u);
+        EXPECT_EQ(picture.GetHeight(), 2u);
+    }
+    EXPECT_GT(longFolder.size(), 300);
+}
+
+// A GIF, unscaled at a point and stretched into a rectangle.
+TEST(ImageObject, DrawsAtItsOwnSizeOrStretched)
+{
+    const QTemporaryDir dir;
+    const QString path = dir.filePath("picture.gif");
+    ASSERT_TRUE(WriteTestGif(path));
+    ImageObject picture(Ansi(path));
+    const QImage image = Draw(40, 40, [&](Graphics& g) {
+        EXPECT_EQ(picture.Draw(g, 1, 1), Ok);
+        EXPECT_EQ(picture.Draw(g, 10, 10, 30, 30), Ok);
+    });
+    EXPECT_EQ(image.pixel(1, 1), qRgb(255, 0, 0));
+    EXPECT_EQ(image.pixel(2, 1), qRgb(0, 255, 0));
+    EXPECT_EQ(image.pixel(3, 1), qRgb(0, 0, 255));
+    EXPECT_EQ(image.pixel(2, 2), qRgb(0, 0, 0));
+    for (const QPoint p : {QPoint(0, 1), QPoint(4, 1), QPoint(1, 3)})
+        EXPECT_EQ(image.pixel(p), qRgb(255, 255, 255)) << p.x() << "," << p.y();
+    // Stretched, each source pixel covers a block of 10 x 15; the smoothing only blends
+    // its edges.
+    EXPECT_TRUE(Near(image.pixel(15, 17), qRgb(255, 0, 0), 16));
+    EXPECT_TRUE(Near(image.pixel(35, 17), qRgb(0, 0, 255), 16));
+    EXPECT_TRUE(Near(image.pixel(25, 32), qRgb(0, 0, 0), 16));
+    EXPECT_EQ(image.pixel(9, 20), qRgb(255, 255, 255));
 }

@@ -30,9 +30,12 @@ struct PatternContext
 
 } // namespace
 
+// The released bitmap outlives the context with the copied pixels, and the released context
+// no longer draws into it.
 TEST(OffscreenDC, ReleasedBitmapOutlivesTheContextWithTheCopiedPixels)
 {
     PatternContext source;
+    const QImage pattern = source.image.copy();
     std::unique_ptr<CBitmap> bitmap;
     {
         OffscreenDC offscreen(20, 10, &source.dc);
@@ -40,37 +43,25 @@ TEST(OffscreenDC, ReleasedBitmapOutlivesTheContextWithTheCopiedPixels)
         bitmap = offscreen.ReleaseBitmap();
         EXPECT_EQ(PainterOf(&offscreen), nullptr);
         EXPECT_EQ(offscreen.ReleaseBitmap(), nullptr);
+        const QImage before = ImageOf(bitmap.get())->copy();
+        source.image.fill(Qt::black);
+        EXPECT_FALSE(offscreen.BitBlt(0, 0, 20, 10, &source.dc, 0, 0, SRCCOPY));
+        EXPECT_EQ(*ImageOf(bitmap.get()), before);
     }
     ASSERT_NE(bitmap, nullptr);
     ASSERT_EQ(bitmap->GetWidth(), 20);
     ASSERT_EQ(bitmap->GetHeight(), 10);
     for (const QPoint p : {QPoint(0, 0), QPoint(19, 0), QPoint(7, 4), QPoint(19, 9)})
-        EXPECT_EQ(ImageOf(bitmap.get())->pixel(p), source.image.pixel(p)) << p.x() << "," << p.y();
+        EXPECT_EQ(ImageOf(bitmap.get())->pixel(p), pattern.pixel(p)) << p.x() << "," << p.y();
 }
 
-TEST(OffscreenDC, ReleasedContextNoLongerDrawsIntoTheBitmap)
-{
-    PatternContext source;
-    OffscreenDC offscreen(20, 10, &source.dc);
-    offscreen.BitBlt(0, 0, 20, 10, &source.dc, 0, 0, SRCCOPY);
-    const std::unique_ptr<CBitmap> bitmap = offscreen.ReleaseBitmap();
-    const QImage before = ImageOf(bitmap.get())->copy();
-    source.image.fill(Qt::black);
-    EXPECT_FALSE(offscreen.BitBlt(0, 0, 20, 10, &source.dc, 0, 0, SRCCOPY));
-    EXPECT_EQ(*ImageOf(bitmap.get()), before);
-}
-
-TEST(OffscreenDC, TakesTheMappingModeOfItsReference)
+TEST(OffscreenDC, TakesTheMappingModeOfItsReferenceAndWorksWithoutOne)
 {
     PatternContext source;
     constexpr int kOtherMode = MM_TEXT + 1;
     source.dc.SetMapMode(kOtherMode);
-    const OffscreenDC offscreen(4, 4, &source.dc);
-    EXPECT_EQ(offscreen.GetMapMode(), kOtherMode);
-}
+    EXPECT_EQ(OffscreenDC(4, 4, &source.dc).GetMapMode(), kOtherMode);
 
-TEST(OffscreenDC, WorksWithoutAReference)
-{
     OffscreenDC offscreen(6, 3);
     const std::unique_ptr<CBitmap> bitmap = offscreen.ReleaseBitmap();
     ASSERT_NE(bitmap, nullptr);
@@ -78,37 +69,27 @@ TEST(OffscreenDC, WorksWithoutAReference)
     EXPECT_EQ(bitmap->GetHeight(), 3);
 }
 
+// A bitmap covers exactly its own size from the point, translucent pixels copied as they are.
 TEST(DrawBitmap, CoversExactlyItsOwnSizeFromThePoint)
 {
     CBitmap bitmap;
     ASSERT_TRUE(bitmap.CreateCompatibleBitmap(nullptr, 10, 5));
     ImageOf(&bitmap)->fill(qRgb(255, 0, 0));
+    CBitmap clear;
+    ASSERT_TRUE(clear.CreateCompatibleBitmap(nullptr, 2, 2));
+    ImageOf(&clear)->fill(Qt::transparent);
 
     QImage target(40, 30, QImage::Format_ARGB32_Premultiplied);
     target.fill(Qt::white);
     QPainter painter(&target);
     QtDC dc(&painter, &target);
     DrawBitmap(&bitmap, &dc, CPoint(7, 3));
+    DrawBitmap(&clear, &dc, CPoint(30, 20));
     painter.end();
 
     for (const QPoint p : {QPoint(7, 3), QPoint(16, 3), QPoint(7, 7), QPoint(16, 7)})
         EXPECT_EQ(target.pixel(p), qRgb(255, 0, 0)) << p.x() << "," << p.y();
-    for (const QPoint p : {QPoint(6, 3), QPoint(17, 3), QPoint(7, 2), QPoint(7, 8)})
+    for (const QPoint p : {QPoint(6, 3), QPoint(17, 3), QPoint(7, 2), QPoint(7, 8), QPoint(32, 22)})
         EXPECT_EQ(target.pixel(p), qRgb(255, 255, 255)) << p.x() << "," << p.y();
-}
-
-TEST(DrawBitmap, CopiesTranslucentPixelsAsTheyAre)
-{
-    CBitmap bitmap;
-    ASSERT_TRUE(bitmap.CreateCompatibleBitmap(nullptr, 2, 2));
-    ImageOf(&bitmap)->fill(Qt::transparent);
-
-    QImage target(4, 4, QImage::Format_ARGB32_Premultiplied);
-    target.fill(Qt::white);
-    QPainter painter(&target);
-    QtDC dc(&painter, &target);
-    DrawBitmap(&bitmap, &dc, CPoint(0, 0));
-    painter.end();
-    EXPECT_EQ(qAlpha(target.pixel(0, 0)), 0);
-    EXPECT_EQ(target.pixel(3, 3), qRgb(255, 255, 255));
+    EXPECT_EQ(qAlpha(target.pixel(30, 20)), 0);
 }

@@ -1,8 +1,8 @@
 // The push buttons on a real dialog: background kept from the first paint, hover
 // repaints driven by real mouse events, press and release, the hand cursor.
 
-#include "DialogDriver.h"
 #include "framework/qt/Artwork.h"
+#include "tests/support/ModalDriver.h"
 
 #include "framework/Cursor.h"
 #include "framework/DataExchange.h"
@@ -69,38 +69,23 @@ constexpr QPoint kOutside(2, 2);
 void EnterButton(const ModalDialog& modal, int id)
 {
     MoveMouse(modal, kOutside);
-    MoveMouse(modal, ControlRect(modal, id).center());
+    MoveMouse(modal, modal.Rect(id).center());
 }
 
 void ExpectCornersShowTheBackground(const ModalDialog& modal, ButtonDialog& dialog, int id)
 {
     const QImage shown = GrabArgb(modal);
     const QImage background = ErasedBackground(dialog);
-    const QRect button = ControlRect(modal, id);
+    const QRect button = modal.Rect(id);
     for (const QPoint corner :
          {button.topLeft(), button.topRight(), button.bottomLeft(), button.bottomRight()})
         EXPECT_EQ(shown.pixel(corner), background.pixel(corner))
             << id << ": " << corner.x() << "," << corner.y();
 }
 
-class OwnerDrawButtonTest : public GuiTest
-{
-};
+using OwnerDrawButtonTest = GuiTest;
 
 } // namespace
-
-TEST_F(OwnerDrawButtonTest, CornersShowTheDialogGradientAlsoAfterHoverRepaints)
-{
-    ButtonDialog dialog;
-    ShowAndRun(dialog, [&](ModalDialog& modal) {
-        ExpectCornersShowTheBackground(modal, dialog, IDOK);
-        ExpectCornersShowTheBackground(modal, dialog, IDCANCEL);
-        EnterButton(modal, IDOK);
-        ExpectCornersShowTheBackground(modal, dialog, IDOK);
-        MoveMouse(modal, kOutside);
-        ExpectCornersShowTheBackground(modal, dialog, IDOK);
-    });
-}
 
 TEST_F(OwnerDrawButtonTest, MovingAcrossAButtonRepaintsItOnceOnEnteringAndOnceOnLeaving)
 {
@@ -108,7 +93,7 @@ TEST_F(OwnerDrawButtonTest, MovingAcrossAButtonRepaintsItOnceOnEnteringAndOnceOn
     ShowAndRun(dialog, [&](ModalDialog& modal) {
         MoveMouse(modal, kOutside);
         dialog.m_btnOK.states.clear();
-        const QRect button = ControlRect(modal, IDOK);
+        const QRect button = modal.Rect(IDOK);
         for (int x = button.left() + 2; x < button.right() - 2; x += 8)
             MoveMouse(modal, QPoint(x, button.center().y()));
         MoveMouse(modal, kOutside);
@@ -118,15 +103,21 @@ TEST_F(OwnerDrawButtonTest, MovingAcrossAButtonRepaintsItOnceOnEnteringAndOnceOn
     });
 }
 
+// The corners show the dialog gradient also after hover repaints, and the faces kept for the
+// states match fresh ones; a changed caption is drawn anew.
 TEST_F(OwnerDrawButtonTest, KeptFacesMatchFreshOnesAndAChangedCaptionIsDrawnAnew)
 {
     ButtonDialog dialog;
     ShowAndRun(dialog, [&](ModalDialog& modal) {
-        const QRect button = ControlRect(modal, IDOK);
+        ExpectCornersShowTheBackground(modal, dialog, IDOK);
+        ExpectCornersShowTheBackground(modal, dialog, IDCANCEL);
+        const QRect button = modal.Rect(IDOK);
         const QImage fresh = GrabArgb(modal).copy(button);
         EnterButton(modal, IDOK);
+        ExpectCornersShowTheBackground(modal, dialog, IDOK);
         const QImage hovered = GrabArgb(modal).copy(button);
         MoveMouse(modal, kOutside);
+        ExpectCornersShowTheBackground(modal, dialog, IDOK);
         EXPECT_NE(hovered, fresh);
         EXPECT_EQ(GrabArgb(modal).copy(button), fresh);
 
@@ -140,7 +131,7 @@ TEST_F(OwnerDrawButtonTest, KeptFacesMatchFreshOnesAndAChangedCaptionIsDrawnAnew
     });
 }
 
-TEST_F(OwnerDrawButtonTest, PressedWhileHoveredIsDrawnPressedAndHoveredAfterRelease)
+TEST_F(OwnerDrawButtonTest, PressedWhileHoveredIsDrawnPressedHoveredAfterReleaseAndDisabledWhenDisabled)
 {
     ButtonDialog dialog;
     ShowAndRun(dialog, [&](ModalDialog& modal) {
@@ -152,23 +143,15 @@ TEST_F(OwnerDrawButtonTest, PressedWhileHoveredIsDrawnPressedAndHoveredAfterRele
         Settle();
         QTest::mouseRelease(button, Qt::LeftButton, {}, centre);
         Settle();
-        EXPECT_EQ(dialog.m_btnOK.states, (std::vector{ButtonState::Pressed, ButtonState::Hover}));
+        dialog.m_btnOK.EnableWindow(FALSE);
+        Settle();
+        EXPECT_EQ(dialog.m_btnOK.states,
+                  (std::vector{ButtonState::Pressed, ButtonState::Hover, ButtonState::Disabled}));
         EXPECT_EQ(dialog.m_nOkClicks, 1);
     });
 }
 
-TEST_F(OwnerDrawButtonTest, DisabledButtonIsDrawnDisabled)
-{
-    ButtonDialog dialog;
-    ShowAndRun(dialog, [&](ModalDialog&) {
-        dialog.m_btnOK.EnableWindow(FALSE);
-        Settle();
-        ASSERT_FALSE(dialog.m_btnOK.states.empty());
-        EXPECT_EQ(dialog.m_btnOK.states.back(), ButtonState::Disabled);
-    });
-}
-
-TEST_F(OwnerDrawButtonTest, PillShowsThePointingHandWhileThePointerIsOverIt)
+TEST_F(OwnerDrawButtonTest, PillShowsThePointingHandWhileThePointerIsOverItAndNoCursorTheArrow)
 {
     ButtonDialog dialog;
     ShowAndRun(dialog, [&](ModalDialog& modal) {
@@ -181,15 +164,9 @@ TEST_F(OwnerDrawButtonTest, PillShowsThePointingHandWhileThePointerIsOverIt)
         EXPECT_EQ(shown.bitmap().toImage(), CursorToQt(hand)->bitmap().toImage());
         EXPECT_EQ(shown.mask().toImage(), CursorToQt(hand)->mask().toImage());
         DestroyCursor(hand);
-    });
-}
 
-TEST_F(OwnerDrawButtonTest, PillWithoutACursorShowsTheDefaultPointer)
-{
-    ButtonDialog dialog;
-    EXPECT_FALSE(dialog.m_btnOK.SetCursorResource(0, FALSE));
-    EXPECT_FALSE(dialog.m_btnOK.HasCursor());
-    ShowAndRun(dialog, [&](ModalDialog& modal) {
+        EXPECT_FALSE(dialog.m_btnOK.SetCursorResource(0, FALSE));
+        EXPECT_FALSE(dialog.m_btnOK.HasCursor());
         EnterButton(modal, IDOK);
         EXPECT_EQ(modal.Control(IDOK)->cursor().shape(), Qt::ArrowCursor);
         EXPECT_TRUE(dialog.m_btnOK.SetCursorResource(IDC_HAND_BUTTON, TRUE));
