@@ -2,8 +2,6 @@
 // Calendar time in whole seconds. The current time comes from one clock that tests can
 // replace, so that timed behaviour is tested without waiting.
 
-#include "framework/base/CTimeSpan.h"
-
 #include <ctime>
 #include <functional>
 
@@ -16,8 +14,6 @@ public:
     static CTime GetCurrentTime();
     std::time_t GetTime() const { return m_time; }
 
-    CTimeSpan operator-(const CTime& other) const { return CTimeSpan(m_time - other.m_time); }
-    CTime operator+(const CTimeSpan& span) const { return CTime(m_time + span.GetTotalSeconds()); }
     bool operator==(const CTime&) const = default;
 
     // The clock GetCurrentTime reads; an empty function restores the system clock.
