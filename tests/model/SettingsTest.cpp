@@ -44,11 +44,11 @@ void ExpectChangedStored(const TreeNode& root)
         const char* name;
         char type; // b: bool, i: integer, l: long
         int value;
-    } keys[] = {{"m_bUShowAll", 'b', 0},      {"m_nULast", 'i', 41},    {"m_nZLast", 'i', 17},
-                {"m_nZVsechny", 'i', 2},      {"m_nZPocetOtazek", 'i', 25}, {"m_nZNovytest", 'i', 1},
-                {"m_nZKontrolaOdpovedi", 'i', 1}, {"m_testCount", 'i', 25}, {"m_testPos", 'i', 12},
-                {"m_nUZacatek", 'i', 1},      {"m_bZOnlyNew", 'b', 0},  {"m_nTimeTest", 'i', 1},
-                {"m_nTimeTotal", 'i', 45},    {"m_nTimeOver", 'l', 754}};
+    } keys[] = {{"m_bUShowAll", 'b', 0},          {"m_nULast", 'i', 41},        {"m_nZLast", 'i', 17},
+                {"m_nZVsechny", 'i', 2},          {"m_nZPocetOtazek", 'i', 25}, {"m_nZNovytest", 'i', 1},
+                {"m_nZKontrolaOdpovedi", 'i', 1}, {"m_testCount", 'i', 25},     {"m_testPos", 'i', 12},
+                {"m_nUZacatek", 'i', 1},          {"m_bZOnlyNew", 'b', 0},      {"m_nTimeTest", 'i', 1},
+                {"m_nTimeTotal", 'i', 45},        {"m_nTimeOver", 'l', 754}};
     EXPECT_EQ(root.GetValueCount(), 1014u);
     for (const auto& key : keys) {
         std::int32_t value = -99;

@@ -55,8 +55,12 @@ TEST(RandomIndex, TheMaximumDrawGivesTheLastIndexWithoutOverflow)
         int count;
         int draw;
         int expected;
-    } cases[] = {{10, 32767, 9}, {10, 0, 0},         {10, 32766, 9},
-                 {1, 32767, 0},  {2, 16383, 0},      {2147483647, 32767, 2147483646},
+    } cases[] = {{10, 32767, 9},
+                 {10, 0, 0},
+                 {10, 32766, 9},
+                 {1, 32767, 0},
+                 {2, 16383, 0},
+                 {2147483647, 32767, 2147483646},
                  {2000000, 16384, 1000030}};
     ScriptedDraws draws;
     for (const auto& c : cases) {
