@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <optional>
 #include <stdexcept>
 
@@ -12,7 +13,7 @@
 
 namespace {
 
-void AddQuestion(TreeNode& root, int index, const std::string& text, int answer)
+TreeNode& AddQuestion(TreeNode& root, int index, const std::string& text, int answer)
 {
     TreeNode& child = root.AddChild("otazka", index);
     child.SetText("text", text, 0);
@@ -21,36 +22,37 @@ void AddQuestion(TreeNode& root, int index, const std::string& text, int answer)
     }
     child.SetInt("odpoved", answer, 0);
     child.SetInt("isobr", 0, 0);
-}
-
-void ExpectDefault(const Question& q)
-{
-    for (const std::string& text : q.m_strText) {
-        EXPECT_EQ(text, "");
-    }
-    EXPECT_EQ(q.m_nAnswer, -1);
-    EXPECT_EQ(q.m_nPicture, 0);
-    EXPECT_EQ(q.m_strPicture, "");
+    return child;
 }
 
 TEST(QuestionBank, QuestionsComeFromTheirChildInDatabaseOrder)
 {
     TreeNode root;
-    root.SetInt("count", 3, 0);
-    AddQuestion(root, 2, "third", 2); // children are found by index, not by position
+    root.SetInt("count", 4, 0);
+    // Children are found by index, not by position; a picture name is read only for a
+    // question with a picture.
+    AddQuestion(root, 2, "third", 2).SetText("obrname", "obr001", 0);
     AddQuestion(root, 0, "first", 0);
     AddQuestion(root, 0, "shadowed", 1);
     root.AddChild("jina", 1).SetText("text", "not a question", 0);
+    TreeNode& with = AddQuestion(root, 3, "pictured", 1);
+    with.SetInt("isobr", 1, 0);
+    with.SetText("obrname", "obr002", 0);
 
     QuestionBank bank;
     bank.LoadFromNode(root);
-    ASSERT_EQ(bank.GetSize(), 3);
+    ASSERT_EQ(bank.GetSize(), 4);
     EXPECT_EQ(bank[0].m_strText[0], "first");
     EXPECT_EQ(bank[0].m_strText[3], "first 3");
     EXPECT_EQ(bank[0].m_nAnswer, 0);
-    ExpectDefault(bank[1]);
+    EXPECT_EQ(bank[1].m_strText, (std::array<std::string, 4>{}));
+    EXPECT_EQ(bank[1].m_nAnswer, -1);
     EXPECT_EQ(bank[2].m_strText[1], "third 1");
     EXPECT_EQ(bank[2].m_nAnswer, 2);
+    EXPECT_EQ(bank[2].m_nPicture, 0);
+    EXPECT_EQ(bank[2].m_strPicture, "");
+    EXPECT_EQ(bank[3].m_nPicture, 1);
+    EXPECT_EQ(bank[3].m_strPicture, "obr002");
 }
 
 TEST(QuestionBank, AMissingZeroNegativeOrAbsurdCountGivesAnEmptyBank)
@@ -72,25 +74,6 @@ TEST(QuestionBank, AMissingZeroNegativeOrAbsurdCountGivesAnEmptyBank)
     QuestionBank bank;
     bank.LoadFromNode(largest);
     EXPECT_EQ(bank.GetSize(), QuestionSchema::kMaxStoredQuestions);
-}
-
-TEST(QuestionBank, ThePictureNameIsReadOnlyForAQuestionWithAPicture)
-{
-    TreeNode root;
-    root.SetInt("count", 2, 0);
-    TreeNode& without = root.AddChild("otazka", 0);
-    without.SetInt("isobr", 0, 0);
-    without.SetText("obrname", "obr001", 0);
-    TreeNode& with = root.AddChild("otazka", 1);
-    with.SetInt("isobr", 1, 0);
-    with.SetText("obrname", "obr002", 0);
-
-    QuestionBank bank;
-    bank.LoadFromNode(root);
-    EXPECT_EQ(bank[0].m_nPicture, 0);
-    EXPECT_EQ(bank[0].m_strPicture, "");
-    EXPECT_EQ(bank[1].m_nPicture, 1);
-    EXPECT_EQ(bank[1].m_strPicture, "obr002");
 }
 
 TEST(QuestionBank, MissingOrMistypedValuesKeepTheDefaults)
@@ -125,7 +108,7 @@ TEST(QuestionBank, IndexingOutsideTheBankRaisesInsteadOfReadingPastIt)
     EXPECT_THROW(bank[-1], std::out_of_range);
 }
 
-TEST(QuestionDatabase, LoadsAFileAndEmptiesTheBankForAnUnreadableOne)
+TEST(QuestionDatabase, LoadsAFileEmptiesTheBankForAnUnreadableOneAndRaisesForAnUnopenableOne)
 {
     TempDir dir;
     TreeNode root;
@@ -143,14 +126,10 @@ TEST(QuestionDatabase, LoadsAFileAndEmptiesTheBankForAnUnreadableOne)
     TreeBytes::WriteFile(dir.File("broken.dat"), TreeBytes::Bytes(300, 0x1F));
     LoadQuestionDatabase(dir.File("broken.dat"), bank);
     EXPECT_EQ(bank.GetSize(), 0);
-}
 
-TEST(QuestionDatabase, AnUnopenableFileRaisesTheFileErrorAndLeavesTheBank)
-{
-    TempDir dir;
-    QuestionBank bank;
+    // An unopenable file raises the file error and leaves the bank.
     bank.SetSize(3);
-    EXPECT_THROW(LoadQuestionDatabase(dir.File("Demootazky.dat"), bank), CFileException);
+    EXPECT_THROW(LoadQuestionDatabase(dir.File("missing.dat"), bank), CFileException);
     EXPECT_EQ(bank.GetSize(), 3);
 }
 

@@ -1,10 +1,10 @@
 // Composing a new test from the bank size and the kind of test, with the generator's draws
 // scripted: which questions, how many draws, the reset of the test state and the refusals.
+// That the same seed gives the same draws is the generator's test.
 
 #include "modes/ComposeTest.h"
 #include "ScriptedDraws.h"
 #include "model/Settings.h"
-#include "modes/RandomIndex.h"
 
 #include <gtest/gtest.h>
 
@@ -88,75 +88,53 @@ TEST(ComposeTest, TheWholeBankComesInOrderWithoutDrawsOrAsAPermutationOfThreeDra
     }
 }
 
-TEST(ComposeTest, ANewTestResetsTheStateOfTheTestInProgress)
+TEST(ComposeTest, ANewTestResetsTheTestInProgressAndARefusedOneKeepsIt)
 {
-    ScriptedDraws draws;
-    for (const int kind : {kInOrder, kShuffled, kSimulated}) {
-        Settings s = OfKind(kind, 5);
-        s.m_bZOnlyNew = true;
-        s.m_wrongCount = 4;
-        s.m_rightCount = 3;
-        s.m_nTimeOver = 100;
-        s.m_testPos = 7;
-        ASSERT_TRUE(ComposeTest(s, 20));
-        EXPECT_FALSE(s.m_bZOnlyNew);
-        EXPECT_EQ(s.m_wrongCount + s.m_rightCount + s.m_nTimeOver + s.m_testPos, 0) << "kind " << kind;
-    }
-}
-
-TEST(ComposeTest, ASimulatedTestOutsideOneToTheBankIsRefusedKeepingTheList)
-{
-    for (const auto& [questions, bank] :
-         {std::pair{11, 10}, std::pair{0, 10}, std::pair{-3, 10}, std::pair{1, 0}, std::pair{1001, 2000}}) {
-        SCOPED_TRACE(testing::Message() << questions << " of " << bank);
+    struct Case
+    {
+        int kind;
+        int questions;
+        int bank;
+    };
+    // A simulated test outside one to the bank (and to the list's thousand) is refused.
+    for (const Case& c : {Case{kInOrder, 5, 20}, Case{kShuffled, 5, 20}, Case{kSimulated, 5, 20},
+                          Case{kSimulated, 11, 10}, Case{kSimulated, 0, 10}, Case{kSimulated, -3, 10},
+                          Case{kSimulated, 1, 0}, Case{kSimulated, 1001, 2000}}) {
+        SCOPED_TRACE(testing::Message() << "kind " << c.kind << ", " << c.questions << " of " << c.bank);
+        const bool refused = c.questions < 1 || c.questions > std::min(c.bank, 1000);
         ScriptedDraws draws;
-        Settings s = OfKind(kSimulated, questions);
+        Settings s = OfKind(c.kind, c.questions);
         std::iota(s.m_test.begin(), s.m_test.end(), 5);
         s.m_testCount = 4;
         s.m_testPos = 2;
+        s.m_bZOnlyNew = true;
         s.m_wrongCount = 1;
         s.m_rightCount = 1;
         s.m_nTimeOver = 30;
         const auto before = s.m_test;
-
-        EXPECT_FALSE(ComposeTest(s, bank));
-        EXPECT_EQ(draws.Count(), 0);
-        EXPECT_EQ(s.m_test, before);
-        EXPECT_EQ(s.m_testCount, 4);
-        EXPECT_EQ(s.m_testPos, 2);
+        EXPECT_EQ(ComposeTest(s, c.bank), !refused);
         EXPECT_FALSE(s.m_bZOnlyNew);
         EXPECT_EQ(s.m_wrongCount + s.m_rightCount + s.m_nTimeOver, 0);
-    }
-}
-
-TEST(ComposeTest, TheSameSeedComposesTheSameTest)
-{
-    for (const int kind : {kShuffled, kSimulated}) {
-        std::vector<int> tests[2];
-        for (auto& test : tests) {
-            Settings s = OfKind(kind, 20);
-            SeedRandom(1234567);
-            ASSERT_TRUE(ComposeTest(s, 300));
-            test = TestList(s);
+        EXPECT_EQ(s.m_testPos, refused ? 2 : 0);
+        if (refused) {
+            EXPECT_EQ(draws.Count(), 0);
+            EXPECT_EQ(s.m_test, before);
+            EXPECT_EQ(s.m_testCount, 4);
         }
-        EXPECT_EQ(tests[0], tests[1]);
     }
 }
 
 TEST(ComposeTest, BanksBeyondTheListUseItsFirstThousandOrSpanTheWholeBank)
 {
     ScriptedDraws draws;
-    Settings inOrder = OfKind(kInOrder);
-    ASSERT_TRUE(ComposeTest(inOrder, 1500));
-    EXPECT_EQ(TestList(inOrder), Range(1000));
-
-    Settings shuffled = OfKind(kShuffled);
-    ASSERT_TRUE(ComposeTest(shuffled, 1500));
+    for (const int kind : {kInOrder, kShuffled}) {
+        Settings s = OfKind(kind);
+        ASSERT_TRUE(ComposeTest(s, 1500));
+        std::vector<int> sorted = TestList(s);
+        std::sort(sorted.begin(), sorted.end());
+        EXPECT_EQ(kind == kInOrder ? TestList(s) : sorted, Range(1000));
+    }
     EXPECT_EQ(draws.Count(), 3000);
-    std::vector<int> sorted = TestList(shuffled);
-    std::sort(sorted.begin(), sorted.end());
-    EXPECT_EQ(sorted, Range(1000));
-
     // 1000 blocks of 2, the last one of 502; and blocks of two million without overflow.
     draws.Script({}, 32767);
     for (const auto& [bank, first, last] :

@@ -1,22 +1,26 @@
-// Whole exams from the launcher's "Zkoušení" on a folder of their own: the set-up, the
-// question windows, the results and the correction tests that follow one another, a test
-// left with "Zpět" and continued after "Konec" and a fresh start, and the time-out.
+// The results window and whole exams from the launcher's "Zkoušení" on a folder of their own:
+// the counts each in its place and colour, a test left with "Zpět" and continued, and the
+// correction tests that follow one another until no wrong answer is left.
 
 #include "ModesGuiSupport.h"
 
 #include "app/MainDialog.h"
 #include "model/ModelObjects.h"
 #include "modes/dialogs/QuestionDialog.h"
+#include "modes/dialogs/ResultsDialog.h"
 #include "res/resource.h"
 #include "tests/support/TestSeams.h"
 
 #include "TempDir.h"
 
+#include <QColor>
+#include <QImage>
 #include <QTest>
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 #include <set>
 #include <vector>
@@ -30,16 +34,11 @@ int Shown(const ModalDialog& modal)
     return static_cast<QuestionDialog*>(modal.Dialog())->m_nQuestion;
 }
 
-std::vector<int> TestList()
-{
-    return std::vector<int>(theSettings.m_test.begin(), theSettings.m_test.begin() + theSettings.m_testCount);
-}
-
 // Answers the question on screen with a click; the popup of a wrong answer is closed.
 void Answer(const ModalDialog& modal, bool right)
 {
     const int question = Shown(modal);
-    if (!right && theSettings.m_nZKontrolaOdpovedi == 0)
+    if (!right)
         OnNextDialog(IDD_WRONG_ANSWER, [](ModalDialog& popup) { popup.Click(IDOK); });
     modal.Click(AnswerControl(right ? RightAnswer(question) : WrongAnswer(question)));
 }
@@ -65,9 +64,25 @@ void ExpectResults(const ModalDialog& modal, int count, int right, int wrong)
     EXPECT_EQ(modal.Enabled(IDC_CORRECTION_TEST), wrong > 0);
 }
 
-// Clicks "Zkoušení"; setup runs in the set-up, which is then confirmed with a question
-// count the bank can serve, and question in the question window that opens. Returns when
-// the exam has returned to the launcher.
+// Whether some pixel of the control's area is within a few levels of colour: the full
+// strokes of the text, whatever font the machine has.
+bool ShowsColour(const ModalDialog& modal, int id, QRgb colour)
+{
+    const QImage image = modal.Grab();
+    const QRect area = modal.Rect(id);
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            if (std::abs(qRed(pixel) - qRed(colour)) <= 8 && std::abs(qGreen(pixel) - qGreen(colour)) <= 8 &&
+                std::abs(qBlue(pixel) - qBlue(colour)) <= 8)
+                return true;
+        }
+    }
+    return false;
+}
+
+// Clicks "Zkoušení"; setup runs in the set-up, which is then confirmed, and question in the
+// question window that opens. Returns when the exam has returned to the launcher.
 void StartExam(const ModalDialog& launcher, std::function<void(ModalDialog&)> setup,
                std::function<void(ModalDialog&)> question)
 {
@@ -95,146 +110,86 @@ protected:
         ModesTest::TearDown();
     }
 
-    // A launcher on the folder as a fresh process opens it; body runs inside its loop.
-    void RunLauncher(const std::function<void(ModalDialog&)>& body)
-    {
-        theSettings = Settings();
-        theQuestionBank.RemoveAll();
-        MainDialog launcher(m_dir.Path() + "/");
-        RunModal(launcher, body, 30000);
-    }
-
     TempDir m_dir;
     MessageBoxRecorder m_boxes;
 };
 
-TEST_F(ExamFlowTest, CorrectionTestsRepeatTheWrongAnswersUntilNoneIsLeft)
+TEST_F(ExamFlowTest, TheResultsShowEachCountInItsPlaceAndColourAndACorrectionTestOnlyAfterWrongAnswers)
+{
+    const QRgb green = qRgb(0, 128, 0);
+    const QRgb red = qRgb(255, 0, 0);
+    for (const int wrong : {2, 0}) {
+        SCOPED_TRACE(wrong);
+        theSettings.m_testCount = 7;
+        theSettings.m_rightCount = 3;
+        theSettings.m_wrongCount = wrong;
+        ResultsDialog dialog;
+        RunModal(dialog, [&](ModalDialog& modal) {
+            EXPECT_EQ(modal.Text(IDC_RESULT_TITLE), CString("Výsledky testu:"));
+            ExpectResults(modal, 7, 3, wrong);
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(modal.Window()));
+            QTest::qWait(30);
+            EXPECT_TRUE(ShowsColour(modal, IDC_RESULT_RIGHT, green));
+            EXPECT_FALSE(ShowsColour(modal, IDC_RESULT_RIGHT, red));
+            EXPECT_TRUE(ShowsColour(modal, IDC_RESULT_WRONG, red));
+            EXPECT_FALSE(ShowsColour(modal, IDC_RESULT_WRONG, green));
+            EXPECT_FALSE(ShowsColour(modal, IDC_RESULT_COUNT, green));
+            EXPECT_FALSE(ShowsColour(modal, IDC_RESULT_COUNT, red));
+            EXPECT_TRUE(ShowsColour(modal, IDC_RESULT_COUNT, qRgb(0, 0, 0)));
+            modal.Click(IDC_CORRECTION_TEST);
+            if (wrong == 0) {
+                EXPECT_TRUE(modal.Window()->isVisible());
+                modal.Key(Qt::Key_Escape);
+            }
+        });
+        EXPECT_EQ(dialog.m_nResult, wrong == 0 ? 0 : 1);
+    }
+}
+
+TEST_F(ExamFlowTest, ATestLeftWithZpetContinuesAndCorrectionTestsRepeatTheWrongAnswersUntilNoneIsLeft)
 {
     std::vector<int> first, second, third;
     std::function<void(ModalDialog&)> thirdResults = [](ModalDialog& modal) {
-        ExpectResults(modal, 2, 2, 0);
+        ExpectResults(modal, 1, 1, 0);
         modal.Click(IDOK);
     };
     std::function<void(ModalDialog&)> secondResults = [&](ModalDialog& modal) {
-        ExpectResults(modal, 3, 1, 2);
+        ExpectResults(modal, 2, 1, 1);
         OnNextDialog(IDD_QUESTION, [&](ModalDialog& q) { AnswerAll(q, {}, third, thirdResults); });
         modal.Click(IDC_CORRECTION_TEST);
     };
     std::function<void(ModalDialog&)> firstResults = [&](ModalDialog& modal) {
-        ExpectResults(modal, kBank, 5, 3);
-        OnNextDialog(IDD_QUESTION, [&](ModalDialog& q) { AnswerAll(q, {1, 6}, second, secondResults); });
+        ExpectResults(modal, kBank, 6, 2);
+        OnNextDialog(IDD_QUESTION, [&](ModalDialog& q) { AnswerAll(q, {5}, second, secondResults); });
         modal.Click(IDC_CORRECTION_TEST);
     };
-    RunLauncher([&](ModalDialog& launcher) {
-        StartExam(
-            launcher, [](ModalDialog&) {},
-            [&](ModalDialog& q) {
-                AnswerAll(q, {6, 1, 4}, first, firstResults);
-            });
-        launcher.Key(Qt::Key_Escape);
-    });
-    EXPECT_EQ(first, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7}));
-    EXPECT_EQ(second, (std::vector<int>{1, 4, 6}));
-    EXPECT_EQ(third, (std::vector<int>{1, 6}));
-    EXPECT_EQ(theSettings.m_nZLast, 6);
-    EXPECT_TRUE(theSettings.m_bZOnlyNew);
-}
-
-TEST_F(ExamFlowTest, AnExamLeftThroughKonecContinuesAfterAFreshStartCountingOnlyNewAnswers)
-{
-    ClockOverride clock(1'700'000'000);
-    std::vector<int> list;
-    RunLauncher([&](ModalDialog& launcher) {
-        StartExam(
-            launcher,
-            [](ModalDialog& setup) {
-                setup.Click(IDC_ORDER_RANDOM);
-                setup.Click(IDC_CHECK_AT_END);
-                setup.Click(IDC_TIME_LIMITED);
-                setup.Type(IDC_MINUTES, "30");
-            },
-            [&](ModalDialog& q) {
-                Answer(q, false);
-                Answer(q, false);
-                Answer(q, true);
-                clock.Advance(10 * 60 + 5);
-                OnNextDialog(IDD_RESULTS, [](ModalDialog& results) {
-                    ExpectResults(results, kBank, 1, 2);
-                    results.Click(IDOK);
-                });
-                q.Click(IDC_BACK);
-            });
-        list = TestList();
-        EXPECT_EQ(theSettings.m_testPos, 3);
-        EXPECT_EQ(theSettings.m_nTimeOver, 605);
-        launcher.Click(IDC_EXIT);
-    });
-    ASSERT_EQ(list.size(), std::size_t(kBank));
-
-    int wrongAfterRestart = -1;
-    RunLauncher([&](ModalDialog& launcher) {
-        EXPECT_EQ(theSettings.m_wrongCount + theSettings.m_rightCount, 0);
-        StartExam(
-            launcher,
-            [](ModalDialog& setup) {
-                EXPECT_TRUE(setup.Enabled(IDC_CONTINUE_TEST));
-                EXPECT_TRUE(ChoiceChecked(setup, IDC_CHECK_AT_END));
-                setup.Click(IDC_CONTINUE_TEST);
-            },
-            [&](ModalDialog& q) {
-                EXPECT_EQ(Shown(q), list[3]);
-                EXPECT_TRUE(QTest::qWaitFor([&] { return q.Text(IDC_TIME) == "Zbývající čas : 00:19:55"; }));
-                wrongAfterRestart = Shown(q);
-                std::vector<int> asked;
-                AnswerAll(q, {wrongAfterRestart}, asked, [](ModalDialog& results) {
-                    ExpectResults(results, kBank, 4, 1);
-                    results.Click(IDOK);
-                });
-            });
-        launcher.Key(Qt::Key_Escape);
-    });
-    EXPECT_EQ(TestList(), list);
-    ASSERT_EQ(theSettings.m_wrongCount, 1);
-    EXPECT_EQ(theSettings.m_wrong[0], wrongAfterRestart);
-}
-
-TEST_F(ExamFlowTest, ATimeOutShowsTheResultsAndTheUnansweredQuestionsJoinTheCorrectionTest)
-{
-    ClockOverride clock(1'700'000'000);
-    RunLauncher([&](ModalDialog& launcher) {
-        StartExam(
-            launcher,
-            [](ModalDialog& setup) {
-                setup.Click(IDC_TIME_LIMITED);
-                setup.Type(IDC_MINUTES, "1");
-            },
-            [&](ModalDialog& q) {
-                Answer(q, true);
-                Answer(q, false);
-                OnNextDialog(IDD_WRONG_ANSWER, [&](ModalDialog& popup) {
-                    OnNextDialog(IDD_RESULTS, [&](ModalDialog& results) {
-                        ExpectResults(results, kBank, 1, 7);
-                        OnNextDialog(IDD_QUESTION, [&](ModalDialog& correction) {
-                            EXPECT_EQ(Shown(correction), 1);
-                            EXPECT_TRUE(QTest::qWaitFor(
-                                [&] { return correction.Text(IDC_TIME) == "Zbývající čas : 00:01:00"; }));
-                            OnNextDialog(IDD_RESULTS, [](ModalDialog& again) {
-                                ExpectResults(again, 7, 0, 0);
-                                again.Click(IDOK);
-                            });
-                            correction.Key(Qt::Key_Escape);
-                        });
-                        results.Click(IDC_CORRECTION_TEST);
+    MainDialog launcher(m_dir.Path() + "/");
+    RunModal(
+        launcher,
+        [&](ModalDialog& modal) {
+            StartExam(
+                modal, [](ModalDialog&) {},
+                [](ModalDialog& q) {
+                    Answer(q, false);
+                    Answer(q, true);
+                    OnNextDialog(IDD_RESULTS, [](ModalDialog& results) {
+                        ExpectResults(results, kBank, 1, 1);
+                        results.Click(IDOK);
                     });
-                    popup.Click(IDOK);
+                    q.Click(IDC_BACK);
                 });
-                clock.Advance(60);
-                EXPECT_TRUE(QTest::qWaitFor([&] { return !q.Window()->isVisible(); }, 3000));
-            });
-        launcher.Key(Qt::Key_Escape);
-    });
-    EXPECT_EQ(TestList(), (std::vector<int>{1, 2, 3, 4, 5, 6, 7}));
-    EXPECT_FALSE(theSettings.m_bZOnlyNew);
+            EXPECT_EQ(theSettings.m_testPos, 2);
+            StartExam(
+                modal, [](ModalDialog& setup) { setup.Click(IDC_CONTINUE_TEST); },
+                [&](ModalDialog& q) { AnswerAll(q, {5}, first, firstResults); });
+            modal.Key(Qt::Key_Escape);
+        },
+        30000);
+    EXPECT_EQ(first, (std::vector<int>{2, 3, 4, 5, 6, 7}));
+    EXPECT_EQ(second, (std::vector<int>{0, 5}));
+    EXPECT_EQ(third, (std::vector<int>{5}));
+    EXPECT_EQ(theSettings.m_nZLast, 5);
+    EXPECT_TRUE(theSettings.m_bZOnlyNew);
 }
 
 } // namespace

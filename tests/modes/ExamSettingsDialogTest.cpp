@@ -30,65 +30,47 @@ void ExpectNewTestControls(const ModalDialog& modal, bool enabled)
 
 using ExamSettingsDialogTest = ModesTest;
 
-TEST_F(ExamSettingsDialogTest, AFreshStartOffersOnlyANewTestWithTheDefaultsAndCancelWritesNothing)
+TEST_F(ExamSettingsDialogTest, OnlyAStoredTestCanBeContinuedItDisablesTheNewTestsControlsAndOnlyOkWrites)
 {
     FillExamBank(80);
-    theSettings.m_nZNovytest = 1;
-    ExamSettingsDialog dialog;
-    const int result = RunModal(dialog, [](ModalDialog& modal) {
-        for (int id : {IDC_NEW_TEST, IDC_ORDER_SEQUENTIAL, IDC_CHECK_EACH, IDC_TIME_UNLIMITED})
-            EXPECT_TRUE(ChoiceChecked(modal, id)) << "control " << id;
-        for (int id :
-             {IDC_CONTINUE_TEST, IDC_ORDER_RANDOM, IDC_ORDER_SIMULATED, IDC_CHECK_AT_END, IDC_TIME_LIMITED})
-            EXPECT_FALSE(ChoiceChecked(modal, id)) << "control " << id;
-        EXPECT_EQ(modal.Text(IDC_QUESTION_COUNT), CString("70"));
-        EXPECT_EQ(modal.Text(IDC_MINUTES), CString("60"));
-        EXPECT_FALSE(modal.Enabled(IDC_CONTINUE_TEST));
-        ExpectNewTestControls(modal, true);
-
-        modal.Click(IDC_CONTINUE_TEST);
-        EXPECT_TRUE(ChoiceChecked(modal, IDC_NEW_TEST));
-        modal.Click(IDC_ORDER_RANDOM);
-        modal.Type(IDC_QUESTION_COUNT, "12");
-        modal.Click(IDCANCEL);
-    });
-    EXPECT_EQ(result, IDCANCEL);
-    EXPECT_EQ(theSettings.m_nZVsechny, 0);
-    EXPECT_EQ(theSettings.m_nZPocetOtazek, 70);
-    EXPECT_EQ(theSettings.m_nZNovytest, 1);
-}
-
-TEST_F(ExamSettingsDialogTest, TheTestChoiceAloneEnablesTheControlsOfANewTestAndOkWritesAll)
-{
-    FillExamBank(80);
-    StoreTest({4, 5, 6});
-    theSettings.m_nZNovytest = 1;
-    ExamSettingsDialog dialog;
-    const int result = RunModal(dialog, [](ModalDialog& modal) {
-        EXPECT_TRUE(ChoiceChecked(modal, IDC_CONTINUE_TEST));
-        ExpectNewTestControls(modal, false);
-
-        modal.Click(IDC_NEW_TEST);
-        ExpectNewTestControls(modal, true);
-        // Neither the order nor the time mode moves the count or minutes boxes.
-        for (int id : {IDC_ORDER_SIMULATED, IDC_TIME_LIMITED, IDC_ORDER_SEQUENTIAL, IDC_TIME_UNLIMITED,
-                       IDC_TIME_LIMITED}) {
-            modal.Click(id);
+    for (const bool stored : {false, true}) {
+        SCOPED_TRACE(stored ? "a stored test" : "a fresh start");
+        if (stored)
+            StoreTest({4, 5, 6});
+        theSettings.m_nZNovytest = 1;
+        ExamSettingsDialog dialog;
+        const int result = RunModal(dialog, [stored](ModalDialog& modal) {
+            for (int id : {IDC_ORDER_SEQUENTIAL, IDC_CHECK_EACH, IDC_TIME_UNLIMITED})
+                EXPECT_TRUE(ChoiceChecked(modal, id)) << "control " << id;
+            for (int id : {IDC_ORDER_RANDOM, IDC_ORDER_SIMULATED, IDC_CHECK_AT_END, IDC_TIME_LIMITED})
+                EXPECT_FALSE(ChoiceChecked(modal, id)) << "control " << id;
+            EXPECT_EQ(ChoiceChecked(modal, IDC_CONTINUE_TEST), stored);
+            EXPECT_EQ(modal.Enabled(IDC_CONTINUE_TEST), stored);
+            EXPECT_EQ(modal.Text(IDC_QUESTION_COUNT), CString("70"));
+            EXPECT_EQ(modal.Text(IDC_MINUTES), CString("60"));
+            ExpectNewTestControls(modal, !stored);
+            modal.Click(IDC_NEW_TEST);
             ExpectNewTestControls(modal, true);
-        }
-        modal.Type(IDC_MINUTES, "45");
-        modal.Click(IDC_CONTINUE_TEST);
-        ExpectNewTestControls(modal, false);
-        modal.Click(IDC_CHECK_AT_END);
-        modal.Click(IDOK);
-    });
-    EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(theSettings.m_nZNovytest, 1);
-    EXPECT_EQ(theSettings.m_nZVsechny, 0);
-    EXPECT_EQ(theSettings.m_nZPocetOtazek, 70);
-    EXPECT_EQ(theSettings.m_nZKontrolaOdpovedi, 1);
-    EXPECT_EQ(theSettings.m_nTimeTest, 1);
-    EXPECT_EQ(theSettings.m_nTimeTotal, 45);
+            // Neither the order nor the time mode moves the count or minutes boxes.
+            for (int id : {IDC_ORDER_SIMULATED, IDC_TIME_LIMITED, IDC_ORDER_SEQUENTIAL, IDC_TIME_UNLIMITED,
+                           IDC_TIME_LIMITED}) {
+                modal.Click(id);
+                ExpectNewTestControls(modal, true);
+            }
+            modal.Type(IDC_MINUTES, "45");
+            modal.Click(IDC_CONTINUE_TEST);
+            EXPECT_EQ(ChoiceChecked(modal, IDC_NEW_TEST), !stored);
+            ExpectNewTestControls(modal, !stored);
+            modal.Click(IDC_CHECK_AT_END);
+            modal.Click(stored ? IDOK : IDCANCEL);
+        });
+        EXPECT_EQ(result, stored ? IDOK : IDCANCEL);
+        EXPECT_EQ(theSettings.m_nZNovytest, 1);
+        EXPECT_EQ(theSettings.m_nZVsechny, 0);
+        EXPECT_EQ(theSettings.m_nZKontrolaOdpovedi, stored ? 1 : 0);
+        EXPECT_EQ(theSettings.m_nTimeTest, stored ? 1 : 0);
+        EXPECT_EQ(theSettings.m_nTimeTotal, stored ? 45 : 60);
+    }
 }
 
 TEST_F(ExamSettingsDialogTest, OkChecksTheCountOfASimulatedTestAndTheMinutesOfATimedOne)

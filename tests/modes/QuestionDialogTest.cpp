@@ -62,23 +62,6 @@ const TemplateMeasures& Measures()
     return measures;
 }
 
-Question MakeQuestion(const char* text, int correct = 0, const char* picture = nullptr)
-{
-    Question q;
-    q.m_strText = {text, "první", "druhá", "třetí"};
-    q.m_nAnswer = correct;
-    q.m_nPicture = picture ? 1 : 0;
-    q.m_strPicture = picture ? picture : "";
-    return q;
-}
-
-void SetBank(const std::vector<Question>& questions)
-{
-    theQuestionBank.SetSize(int(questions.size()));
-    for (int i = 0; i < int(questions.size()); ++i)
-        theQuestionBank[i] = questions[std::size_t(i)];
-}
-
 // The four text controls stand at x = 10 from top y down, each slot high less 10 and width
 // wide, with 15 pixels between them.
 void ExpectSlots(const ModalDialog& modal, int y, int slot, int width)
@@ -97,12 +80,10 @@ protected:
         ModesTest::SetUp();
         ASSERT_TRUE(m_dir.isValid());
         theSettings.m_strExeDir = m_dir.path().toStdString() + "/";
-        ASSERT_TRUE(QDir(m_dir.path()).mkpath("obr/sub"));
+        ASSERT_TRUE(QDir(m_dir.path()).mkpath("obr"));
         WritePicture("obr/narrow.gif", 100, 80, Qt::red);
         WritePicture("obr/wide.gif", 400, 120, Qt::green);
         WritePicture("obr/tall.gif", 400, 900, Qt::blue);
-        WritePicture("obr/sub/wide.gif", 400, 120, Qt::green);
-        WritePicture("outside.gif", 400, 120, Qt::green);
     }
 
     // Qt's readers recognise an image by its contents, so a PNG under a .gif name serves
@@ -137,11 +118,13 @@ TEST_F(QuestionDialogTest, TextsMakeRoomForAPictureBesideOrAboveThemAndForNoneTh
     const int column = t.client.width() - t.pictureLeft - 5;
     ASSERT_GE(column, 100) << "the narrow picture must fit the picture column";
     ASSERT_LT(column, 400) << "the wide picture must not fit the picture column";
-    // outside.gif, beside the picture folder, is wide: loaded, it would stand above the texts.
-    SetBank({MakeQuestion("bez obrázku"), MakeQuestion("úzký", 0, "narrow"),
-             MakeQuestion("široký", 0, "wide"), MakeQuestion("zase bez obrázku"),
-             MakeQuestion("chybí", 0, "missing"), MakeQuestion("nahoru", 0, "..\\outside"),
-             MakeQuestion("podsložka", 0, "sub\\wide"), MakeQuestion("vysoký", 0, "tall")});
+    // Which names lead to which file is the picture path's test.
+    FillExamBank(6);
+    const char* pictures[6] = {nullptr, "narrow", "wide", nullptr, "missing", "tall"};
+    for (int i = 0; i < 6; ++i) {
+        theQuestionBank[i].m_nPicture = pictures[i] ? 1 : 0;
+        theQuestionBank[i].m_strPicture = pictures[i] ? pictures[i] : "";
+    }
     const int plain = (t.areaHeight - 25) / 4;
     const int above = (t.areaHeight - 120 - 30) / 4;
     const QRgb green = qRgb(0, 255, 0);
@@ -159,15 +142,9 @@ TEST_F(QuestionDialogTest, TextsMakeRoomForAPictureBesideOrAboveThemAndForNoneTh
         modal.Click(IDC_NEXT);
         ExpectSlots(modal, 5, plain, t.client.width() - 15);
         EXPECT_NE(modal.Grab().pixel(205, 65), green) << "the old picture is not drawn";
-        for (const char* unshown : {"missing", "outside the picture folder"}) {
-            modal.Click(IDC_NEXT);
-            ExpectSlots(modal, 5, plain, t.questionWidth - 5);
-            EXPECT_NE(modal.Grab().pixel(205, 65), green) << unshown;
-        }
-        // A backslash separates folders: the picture in obr/sub is found and stands above.
+        // One that cannot be shown keeps the picture column free.
         modal.Click(IDC_NEXT);
-        ExpectSlots(modal, 130, above, t.client.width() - 15);
-        EXPECT_EQ(modal.Grab().pixel(205, 65), green);
+        ExpectSlots(modal, 5, plain, t.questionWidth - 5);
         // Taller than the window: scaled down, 400 to 900, until each text has a line, and no
         // text over it. It is drawn exactly there, and no other pixel shows its colour.
         modal.Click(IDC_NEXT);
@@ -191,14 +168,7 @@ TEST_F(QuestionDialogTest, TextsMakeRoomForAPictureBesideOrAboveThemAndForNoneTh
 
 TEST_F(QuestionDialogTest, EachButtonAndKeyMakesItsMove)
 {
-    std::vector<Question> bank;
-    for (int i = 0; i < 25; ++i)
-        bank.push_back(MakeQuestion(std::to_string(i).c_str()));
-    SetBank(bank);
-    const auto shown = [](const ModalDialog& modal) {
-        return std::atoi(modal.Text(IDC_QUESTION_TEXT).c_str());
-    };
-
+    FillExamBank(25);
     // Where each move lands at the ends of the bank is the navigation's own test.
     const std::vector<std::pair<int, int>> clicks = {{IDC_NEXT_TEN, 14}, {IDC_NEXT, 15}, {IDC_PREV_TEN, 5},
                                                      {IDC_PREV, 4},      {IDC_LAST, 24}, {IDC_FIRST, 0}};
@@ -207,99 +177,69 @@ TEST_F(QuestionDialogTest, EachButtonAndKeyMakesItsMove)
                                                    {Qt::Key_End, 24},      {Qt::Key_Home, 0}};
     EXPECT_EQ(Learn(4,
                     [&](ModalDialog& modal) {
-                        EXPECT_EQ(shown(modal), 4);
+                        const auto expectShown = [&modal](int question, int after) {
+                            EXPECT_EQ(modal.Text(IDC_QUESTION_TEXT), "Otázka " + std::to_string(question))
+                                << "after " << after;
+                        };
+                        expectShown(4, 0);
                         for (const auto& [id, expected] : clicks) {
                             modal.Click(id);
-                            EXPECT_EQ(shown(modal), expected) << "after control " << id;
+                            expectShown(expected, id);
                         }
                         // The keys reach the focused button first, as after any click.
                         modal.Click(IDC_NEXT_TEN);
                         modal.Click(IDC_PREV_TEN);
                         for (const auto& [key, expected] : keys) {
                             modal.Key(key);
-                            EXPECT_EQ(shown(modal), expected) << "after key " << key;
+                            expectShown(expected, key);
                         }
                         modal.Key(Qt::Key_Right);
                     }),
               1);
 }
 
-TEST_F(QuestionDialogTest, LearningShowsAllAnswersWithTheRightOneBoldOrOnlyTheRightOne)
+TEST_F(QuestionDialogTest, LearningShowsTheRightAnswerBoldAmongAllOrEverythingBoldWithItAlone)
 {
-    SetBank({MakeQuestion("Správně je b", 1), MakeQuestion("Poškozená otázka", 5)});
+    FillExamBank(3);
+    theQuestionBank[2].m_nAnswer = 5;
     const auto bold = [](const ModalDialog& modal, int id) {
         return PaintFont(modal, id).lfWeight == FW_BOLD;
     };
-
-    theSettings.m_bUShowAll = true;
-    Learn(0, [&](ModalDialog& modal) {
-        EXPECT_EQ(modal.Text(IDC_ANSWER_C), "c) třetí");
-        const LOGFONT question = PaintFont(modal, IDC_QUESTION_TEXT);
-        EXPECT_EQ(question.lfHeight, 20);
-        EXPECT_STREQ(question.lfFaceName, "Arial");
-        EXPECT_TRUE(bold(modal, IDC_QUESTION_TEXT));
-        EXPECT_FALSE(bold(modal, IDC_ANSWER_A));
-        EXPECT_TRUE(bold(modal, IDC_ANSWER_B));
-        EXPECT_FALSE(bold(modal, IDC_ANSWER_C));
-        const LOGFONT button = PaintFont(modal, IDC_BACK);
-        EXPECT_EQ(button.lfHeight, 12);
-        EXPECT_EQ(button.lfWeight, FW_NORMAL);
-
-        modal.Click(IDC_NEXT);
-        for (int id : {IDC_ANSWER_A, IDC_ANSWER_B, IDC_ANSWER_C})
-            EXPECT_FALSE(bold(modal, id)) << "control " << id;
-    });
-
-    theSettings.m_bUShowAll = false;
-    Learn(0, [&](ModalDialog& modal) {
-        EXPECT_EQ(modal.Text(IDC_ANSWER_A), "druhá");
-        EXPECT_EQ(modal.Text(IDC_ANSWER_B), "");
-        for (int id : kTexts)
-            EXPECT_TRUE(bold(modal, id)) << "control " << id;
-    });
+    for (const bool all : {true, false}) {
+        SCOPED_TRACE(all ? "all answers" : "the right one alone");
+        theSettings.m_bUShowAll = all;
+        Learn(1, [&](ModalDialog& modal) {
+            // The texts themselves are the question texts' test.
+            EXPECT_EQ(modal.Text(IDC_ANSWER_A), all ? "a) Alfa 1" : "Beta 1");
+            const LOGFONT question = PaintFont(modal, IDC_QUESTION_TEXT);
+            EXPECT_EQ(question.lfHeight, 20);
+            EXPECT_STREQ(question.lfFaceName, "Arial");
+            for (int id : kTexts)
+                EXPECT_EQ(bold(modal, id), !all || id == IDC_QUESTION_TEXT || id == IDC_ANSWER_B) << id;
+            const LOGFONT button = PaintFont(modal, IDC_BACK);
+            EXPECT_EQ(button.lfHeight, 12);
+            EXPECT_EQ(button.lfWeight, FW_NORMAL);
+            if (all) {
+                modal.Click(IDC_NEXT);
+                for (int id : {IDC_ANSWER_A, IDC_ANSWER_B, IDC_ANSWER_C})
+                    EXPECT_FALSE(bold(modal, id)) << "no right answer, control " << id;
+            }
+        });
+    }
 }
 
-TEST_F(QuestionDialogTest, ExamModeHidesNavigationAndShowsEverythingBold)
-{
-    SetBank({MakeQuestion("nultá", 0), MakeQuestion("první", 2), MakeQuestion("druhá", 1)});
-    theSettings.m_test[0] = 2;
-    theSettings.m_test[1] = 1;
-    theSettings.m_testCount = 2;
-    theSettings.m_testPos = 1;
-    theSettings.m_nTimeTest = 0;
-
-    QuestionDialog dialog;
-    dialog.m_bLearning = false;
-    RunModal(dialog, [](ModalDialog& modal) {
-        EXPECT_EQ(modal.Dialog()->GetWindowText(), "Vůdce malého plavidla - režim zkoušení");
-        EXPECT_EQ(modal.Text(IDC_QUESTION_TEXT), "první");
-        EXPECT_EQ(modal.Text(IDC_ANSWER_C), "c) třetí");
-        for (int id : kNavigation)
-            EXPECT_FALSE(modal.Shown(id)) << "control " << id;
-        EXPECT_TRUE(modal.Shown(IDC_BACK));
-        EXPECT_FALSE(modal.Shown(IDC_TIME)) << "no countdown without a time limit";
-        for (int id : {IDC_QUESTION_TEXT, IDC_ANSWER_A, IDC_ANSWER_B, IDC_ANSWER_C, IDC_TIME})
-            EXPECT_EQ(PaintFont(modal, id).lfWeight, FW_BOLD) << "control " << id;
-
-        // The learning keys do not page through an exam.
-        modal.Key(Qt::Key_Home);
-        EXPECT_EQ(modal.Text(IDC_QUESTION_TEXT), "první");
-        modal.Key(Qt::Key_Escape);
-    });
-    EXPECT_EQ(dialog.m_nQuestion, 1);
-    EXPECT_EQ(theSettings.m_testPos, 1);
-}
-
-TEST_F(QuestionDialogTest, TheHandShowsOverTheAnswersInExamModeOnly)
+TEST_F(QuestionDialogTest, ExamModeHidesNavigationShowsEverythingBoldAndTheHandOverTheAnswers)
 {
     FillExamBank(3);
-    StoreTest({1});
+    StoreTest({2, 1});
+    theSettings.m_testPos = 1;
     const HCURSOR hand = LoadCursorResource(IDC_HAND_ANSWER);
     ASSERT_NE(hand, nullptr);
     for (const bool learning : {false, true}) {
         SCOPED_TRACE(learning ? "learning" : "exam");
         QuestionDialog dialog;
         dialog.m_bLearning = learning;
+        dialog.m_nQuestion = 1;
         RunModal(dialog, [&](ModalDialog& modal) {
             for (const int id : {IDC_ANSWER_A, IDC_ANSWER_B, IDC_ANSWER_C, IDC_QUESTION_TEXT}) {
                 QWidget* control = modal.Control(id);
@@ -312,9 +252,24 @@ TEST_F(QuestionDialogTest, TheHandShowsOverTheAnswersInExamModeOnly)
                     EXPECT_EQ(shown.shape(), Qt::ArrowCursor) << "control " << id;
                 }
             }
+            if (!learning) {
+                EXPECT_EQ(modal.Dialog()->GetWindowText(), "Vůdce malého plavidla - režim zkoušení");
+                EXPECT_EQ(modal.Text(IDC_QUESTION_TEXT), "Otázka 1");
+                for (int id : kNavigation)
+                    EXPECT_FALSE(modal.Shown(id)) << "control " << id;
+                EXPECT_TRUE(modal.Shown(IDC_BACK));
+                EXPECT_FALSE(modal.Shown(IDC_TIME)) << "no countdown without a time limit";
+                for (int id : {IDC_QUESTION_TEXT, IDC_ANSWER_A, IDC_ANSWER_B, IDC_ANSWER_C, IDC_TIME})
+                    EXPECT_EQ(PaintFont(modal, id).lfWeight, FW_BOLD) << "control " << id;
+                // The learning keys do not page through an exam.
+                modal.Key(Qt::Key_Home);
+                EXPECT_EQ(modal.Text(IDC_QUESTION_TEXT), "Otázka 1");
+            }
             modal.Key(Qt::Key_Escape);
         });
+        EXPECT_EQ(dialog.m_nQuestion, 1);
     }
+    EXPECT_EQ(theSettings.m_testPos, 1);
     DestroyCursor(hand);
 }
 

@@ -48,18 +48,28 @@ TEST(RandomGenerator, SeedingFromTheClockIsReproducibleWithinASecond)
     EXPECT_EQ(DrawRandom(), second);
 }
 
-TEST(RandomIndex, TheMaximumDrawGivesTheLastIndex)
+TEST(RandomIndex, TheMaximumDrawGivesTheLastIndexWithoutOverflow)
 {
+    const struct
+    {
+        int count;
+        int draw;
+        int expected;
+    } cases[] = {{10, 32767, 9},
+                 {10, 0, 0},
+                 {10, 32766, 9},
+                 {1, 32767, 0},
+                 {2, 16383, 0},
+                 {2147483647, 32767, 2147483646},
+                 {2000000, 16384, 1000030}};
     ScriptedDraws draws;
-    draws.Script({32767, 0, 32766, 32767, 16383}, -1);
-    EXPECT_EQ(RandomIndex(10), 9);
-    EXPECT_EQ(RandomIndex(10), 0);
-    EXPECT_EQ(RandomIndex(10), 9);
-    EXPECT_EQ(RandomIndex(1), 0);
-    EXPECT_EQ(RandomIndex(2), 0);
-    EXPECT_EQ(draws.Count(), 5);
+    for (const auto& c : cases) {
+        draws.Script({c.draw}, -1);
+        EXPECT_EQ(RandomIndex(c.count), c.expected) << c.count << ", draw " << c.draw;
+    }
+    EXPECT_EQ(draws.Count(), 7);
     EXPECT_EQ(RandomIndex(0), 0);
-    EXPECT_EQ(draws.Count(), 5);
+    EXPECT_EQ(draws.Count(), 7);
 }
 
 TEST(RandomIndex, EveryIndexGetsItsShareOfTheDrawsAndTheLastOneMore)
@@ -78,14 +88,6 @@ TEST(RandomIndex, EveryIndexGetsItsShareOfTheDrawsAndTheLastOneMore)
         ++hits[static_cast<std::size_t>(index)];
     }
     EXPECT_EQ(hits, (std::vector<int>{4681, 4681, 4681, 4681, 4681, 4681, 4682}));
-}
-
-TEST(RandomIndex, LargeCountsDoNotOverflow)
-{
-    ScriptedDraws draws;
-    draws.Script({32767, 16384}, -1);
-    EXPECT_EQ(RandomIndex(2147483647), 2147483646);
-    EXPECT_EQ(RandomIndex(2000000), 1000030);
 }
 
 } // namespace
