@@ -20,7 +20,6 @@
 
 namespace {
 
-constexpr QRgb kLightBlue = 0xFF8ED4FF;
 constexpr QRgb kLightRed = 0xFFFF8E8E;
 constexpr QRgb kWhite = 0xFFFFFFFF;
 
@@ -59,14 +58,17 @@ void ExpectVerticalGradient(const QImage& image, QRgb top, QRgb bottom)
     const QRgb middle = qRgb((qRed(top) + qRed(bottom)) / 2, (qGreen(top) + qGreen(bottom)) / 2,
                              (qBlue(top) + qBlue(bottom)) / 2);
     EXPECT_TRUE(Near(image.pixel(kFreeColumn, last / 2), middle, 3));
+    // The gradient, copied from its bitmap, reaches the far corner as well.
+    EXPECT_TRUE(Near(image.pixel(image.width() - 1, last), bottom, 2));
 }
 
 using GradientDialogTest = GuiTest;
 
 } // namespace
 
-// The gradient wins over a picture set as well.
-TEST_F(GradientDialogTest, PaintsTheGradientFromTheTopColourToTheBottomColour)
+// The gradient wins over a picture set as well; a resize repaints the whole gradient over the
+// new client area.
+TEST_F(GradientDialogTest, PaintsTheGradientFromTheTopColourToTheBottomColourAlsoAfterAResize)
 {
     const QTemporaryDir dir;
     TestDialog dialog;
@@ -75,6 +77,13 @@ TEST_F(GradientDialogTest, PaintsTheGradientFromTheTopColourToTheBottomColour)
     ShowAndRun(dialog, [&](ModalDialog& modal) {
         ExpectVerticalGradient(GrabArgb(modal), kLightRed, kWhite);
         ExpectVerticalGradient(ErasedBackground(dialog), kLightRed, kWhite);
+        QWidget* widget = WidgetOf(&dialog);
+        const QSize larger = widget->size() + QSize(40, 160);
+        widget->setFixedSize(larger);
+        Settle();
+        const QImage image = GrabArgb(modal);
+        ASSERT_EQ(image.size(), larger);
+        ExpectVerticalGradient(image, kLightRed, kWhite);
     });
 }
 
@@ -118,21 +127,6 @@ TEST_F(GradientDialogTest, WithoutGradientOrPictureTheWindowShowsTheFaceColour)
             EXPECT_EQ(erased.pixel(10, 10), qRgb(0, 0, 0));
         });
     }
-}
-
-TEST_F(GradientDialogTest, ResizingRepaintsTheWholeGradientOverTheNewClientArea)
-{
-    TestDialog dialog;
-    dialog.SetGradientColors(Palette::LightBlue, Palette::White);
-    ShowAndRun(dialog, [&](ModalDialog& modal) {
-        QWidget* widget = WidgetOf(&dialog);
-        const QSize larger = widget->size() + QSize(40, 160);
-        widget->setFixedSize(larger);
-        Settle();
-        const QImage image = GrabArgb(modal);
-        ASSERT_EQ(image.size(), larger);
-        ExpectVerticalGradient(image, kLightBlue, kWhite);
-    });
 }
 
 // Labels draw transparently over the gradient with the hollow brush, and are filled with the
