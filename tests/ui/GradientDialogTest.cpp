@@ -12,7 +12,6 @@
 #include "ui/GradientDialog.h"
 
 #include <QImage>
-#include <QPainter>
 #include <QTemporaryDir>
 #include <QWidget>
 
@@ -115,16 +114,6 @@ TEST_F(GradientDialogTest, WithoutGradientOrPictureTheWindowShowsTheFaceColour)
             const QImage image = GrabArgb(modal);
             EXPECT_EQ(image.pixel(kFreeColumn, 0), FaceColour());
             EXPECT_EQ(image.pixel(kFreeColumn, image.height() - 1), FaceColour());
-            if (!missingImage)
-                return;
-            // The erase of a missing picture paints nothing but counts as done.
-            QImage erased(20, 20, QImage::Format_ARGB32_Premultiplied);
-            erased.fill(Qt::black);
-            QPainter painter(&erased);
-            QtDC dc(&painter, &erased);
-            EXPECT_TRUE(dialog.OnEraseBkgnd(&dc));
-            painter.end();
-            EXPECT_EQ(erased.pixel(10, 10), qRgb(0, 0, 0));
         });
     }
 }
@@ -140,16 +129,6 @@ TEST_F(GradientDialogTest, LabelsShowTheGradientThroughTheHollowBrushOrTheDialog
         if (dialogBrush)
             dialog.UseDialogBrush();
         ShowAndRun(dialog, [&](ModalDialog& modal) {
-            QImage scratch(4, 4, QImage::Format_ARGB32_Premultiplied);
-            QPainter painter(&scratch);
-            QtDC dc(&painter, &scratch);
-            dc.SetBkMode(OPAQUE);
-            CWnd* control = dialog.GetDlgItem(IDC_QUESTION_COUNT_LABEL);
-            const HBRUSH brush = dialog.OnCtlColor(&dc, control, CTLCOLOR_STATIC);
-            EXPECT_EQ(brush, dialogBrush ? dialog.CDialog::OnCtlColor(&dc, control, CTLCOLOR_STATIC)
-                                         : GetStockObject(NULL_BRUSH));
-            EXPECT_EQ(dc.GetBkMode(), TRANSPARENT);
-
             const QImage image = GrabArgb(modal);
             const QRect label = modal.Rect(IDC_QUESTION_COUNT_LABEL);
             ASSERT_FALSE(label.isEmpty());
