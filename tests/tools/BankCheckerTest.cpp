@@ -23,15 +23,6 @@ std::vector<std::string> Check(const TreeNode& root, const QString& pictures = {
     return findings;
 }
 
-TEST(BankCheckerTest, ASoundBankHasNoFindings)
-{
-    TreeNode root;
-    root.SetInt("count", 2, 0);
-    AddQuestion(root, 1, "Second", 2, "sign");
-    AddQuestion(root, 0, "First");
-    EXPECT_THAT(Check(root), IsEmpty());
-}
-
 TEST(BankCheckerTest, CountMissingOrUnusable)
 {
     TreeNode missing;
@@ -125,27 +116,25 @@ TEST(BankCheckerTest, EmptyMissingAndCutTexts)
 
 TEST(BankCheckerTest, Pictures)
 {
+    // What is wrong with a picture file is said as by the build (PicturesMustBeGifFiles).
     QTemporaryDir dir;
     WriteBytes(dir.filePath("here.gif"), "GIF89a");
-    WriteBytes(dir.filePath("fake.gif"), "<html>");
 
     TreeNode root;
-    root.SetInt("count", 5, 0);
+    root.SetInt("count", 4, 0);
     AddQuestion(root, 0, "Here", 0, "here");
     AddQuestion(root, 1, "Gone", 0, "gone");
-    AddQuestion(root, 2, "Fake", 0, "fake");
-    AddQuestion(root, 3, "Escapes", 0, "..\\system");
-    AddQuestion(root, 4, "Nameless").SetInt("isobr", 1, 0);
+    AddQuestion(root, 2, "Escapes", 0, "..\\system");
+    AddQuestion(root, 3, "Nameless").SetInt("isobr", 1, 0);
 
     EXPECT_THAT(
         Check(root),
-        ElementsAre(HasSubstr("otázka 4 „Escapes“: název obrázku „..\\system“ vede mimo složku obrázků"),
-                    "otázka 5 „Nameless“: má obrázek, ale ne jeho název („obrname“)"));
-    const std::string path = dir.path().toStdString();
-    EXPECT_THAT(Check(root, dir.path()),
-                ElementsAre("otázka 2 „Gone“: obrázek „gone“: " + path + "/gone.gif neexistuje",
-                            "otázka 3 „Fake“: obrázek „fake“: " + path + "/fake.gif není soubor GIF",
-                            HasSubstr("otázka 4 „Escapes“"), HasSubstr("otázka 5 „Nameless“")));
+        ElementsAre(HasSubstr("otázka 3 „Escapes“: název obrázku „..\\system“ vede mimo složku obrázků"),
+                    "otázka 4 „Nameless“: má obrázek, ale ne jeho název („obrname“)"));
+    EXPECT_THAT(
+        Check(root, dir.path()),
+        ElementsAre("otázka 2 „Gone“: obrázek „gone“: " + dir.path().toStdString() + "/gone.gif neexistuje",
+                    HasSubstr("otázka 3 „Escapes“"), HasSubstr("otázka 4 „Nameless“")));
 }
 
 TEST(CheckCommandTest, SaysOkWithTheCountOrOneLinePerFinding)
@@ -182,7 +171,6 @@ TEST(CheckCommandTest, SaysOkWithTheCountOrOneLinePerFinding)
 TEST(CheckCommandTest, WrongArgumentsAreUsageErrors)
 {
     EXPECT_EQ(BankToolRun::Of(CheckCommand::Run, {}).m_nStatus, 2);
-    EXPECT_EQ(BankToolRun::Of(CheckCommand::Run, {"a.dat", "--pictures"}).m_nStatus, 2);
     const BankToolRun help = BankToolRun::Of(CheckCommand::Run, {"--help"});
     EXPECT_EQ(help.m_nStatus, 0);
     EXPECT_THAT(help.m_strOut, HasSubstr("použití: navik-bank check SOUBOR.dat [--pictures SLOŽKA]"));

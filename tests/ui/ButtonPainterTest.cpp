@@ -114,15 +114,6 @@ const QPoint kCross(11, 11);
 
 } // namespace
 
-TEST(ButtonState, PressedWinsOverDisabledAndBothWinOverHovering)
-{
-    EXPECT_EQ(ButtonStateFromItem(0, FALSE), ButtonState::Normal);
-    EXPECT_EQ(ButtonStateFromItem(0, TRUE), ButtonState::Hover);
-    EXPECT_EQ(ButtonStateFromItem(ODS_DISABLED, TRUE), ButtonState::Disabled);
-    EXPECT_EQ(ButtonStateFromItem(ODS_SELECTED, TRUE), ButtonState::Pressed);
-    EXPECT_EQ(ButtonStateFromItem(ODS_SELECTED | ODS_DISABLED, FALSE), ButtonState::Pressed);
-}
-
 TEST(ButtonPainter, CornersShowTheBackgroundInEveryState)
 {
     const QImage background = DialogBackground();

@@ -31,12 +31,6 @@ std::vector<bool> Checked(ChoiceGroup& group)
     return checked;
 }
 
-void Check(ChoiceButton& button, bool checked)
-{
-    int value = checked ? 1 : 0;
-    button.ExchangeChecked(value, FALSE);
-}
-
 class OrderDialog : public GradientDialog
 {
 public:
@@ -105,7 +99,9 @@ using ChoiceGroupTest = GuiTest;
 
 } // namespace
 
-TEST_F(ChoiceGroupTest, AddedButtonsAreNumberedAndNeverMove)
+// Buttons are numbered as added and never move, since the dialog holds them; a selection
+// checks one button and reads back.
+TEST_F(ChoiceGroupTest, AddedButtonsAreNumberedAndNeverMoveAndTheSelectionChecksOne)
 {
     ChoiceGroup group;
     group.AddChoice(1021);
@@ -113,34 +109,23 @@ TEST_F(ChoiceGroupTest, AddedButtonsAreNumberedAndNeverMove)
     for (UINT id = 1022; id < 1040; ++id)
         group.AddChoice(id);
     EXPECT_EQ(&group.GetChoice(0), first);
-    EXPECT_EQ(group.GetCount(), 19);
-    EXPECT_EQ(group.GetChoice(0).GetIndex(), 0);
     EXPECT_EQ(group.GetChoice(18).GetIndex(), 18);
-}
-
-TEST_F(ChoiceGroupTest, SelectionChecksOneButtonAndReadsBackTheLastChecked)
-{
-    ChoiceGroup group;
-    for (UINT id : {1021u, 1033u, 1022u})
-        group.AddChoice(id);
-    group.SetSelection(2);
-    EXPECT_EQ(Checked(group), (std::vector{false, false, true}));
-    EXPECT_EQ(group.GetSelection(), 2);
+    group.SetSelection(18);
+    std::vector<bool> last(19, false);
+    last.back() = true;
+    EXPECT_EQ(Checked(group), last);
+    EXPECT_EQ(group.GetSelection(), 18);
     // A selection outside the group unchecks all and reads back as none.
-    for (const int outside : {-1, 3}) {
+    for (const int outside : {-1, 19}) {
         group.SetSelection(1);
         group.SetSelection(outside);
-        EXPECT_EQ(Checked(group), (std::vector{false, false, false})) << outside;
+        EXPECT_EQ(Checked(group), std::vector<bool>(19, false)) << outside;
         EXPECT_EQ(group.GetSelection(), -1) << outside;
     }
-    // With several checked the last one is the selection.
-    Check(group.GetChoice(0), true);
-    Check(group.GetChoice(1), true);
-    EXPECT_EQ(group.GetSelection(), 1);
 }
 
-// The data exchange loads the member; a click checks the button and unchecks and repaints the
-// others, and the exchange reads the new choice back.
+// The data exchange loads the member; a press released outside changes nothing; a click checks
+// the button and unchecks and repaints the others, and the exchange reads the new choice back.
 TEST_F(ChoiceGroupTest, ClickChecksTheButtonAndUnchecksAndRepaintsTheOthers)
 {
     OrderDialog dialog;
@@ -148,6 +133,14 @@ TEST_F(ChoiceGroupTest, ClickChecksTheButtonAndUnchecksAndRepaintsTheOthers)
         EXPECT_EQ(Checked(dialog.m_order), (std::vector{false, false, true}));
         EXPECT_TRUE(LooksChecked(modal, IDC_ORDER_SIMULATED));
         EXPECT_FALSE(LooksChecked(modal, IDC_ORDER_SEQUENTIAL));
+        // A press released outside the button changes nothing.
+        QWidget* button = modal.Control(IDC_ORDER_RANDOM);
+        const QPoint outside(button->width() + 20, button->height() / 2);
+        QTest::mousePress(button, Qt::LeftButton, {}, button->rect().center());
+        QTest::mouseMove(button, outside);
+        QTest::mouseRelease(button, Qt::LeftButton, {}, outside);
+        Settle();
+        EXPECT_EQ(Checked(dialog.m_order), (std::vector{false, false, true}));
         const PaintCounter random(modal.Control(IDC_ORDER_RANDOM));
         const PaintCounter simulated(modal.Control(IDC_ORDER_SIMULATED));
         Click(modal, IDC_ORDER_SEQUENTIAL);
@@ -164,18 +157,5 @@ TEST_F(ChoiceGroupTest, ClickChecksTheButtonAndUnchecksAndRepaintsTheOthers)
         Click(modal, IDC_ORDER_SEQUENTIAL);
         EXPECT_EQ(Checked(dialog.m_order), (std::vector{true, false, false}));
         EXPECT_EQ(dialog.m_sequentialClicks, (std::vector{true, true}));
-    });
-}
-
-TEST_F(ChoiceGroupTest, PressThenReleaseOutsideChangesNothing)
-{
-    OrderDialog dialog;
-    ShowAndRun(dialog, [&](ModalDialog& modal) {
-        QWidget* button = modal.Control(IDC_ORDER_RANDOM);
-        QTest::mousePress(button, Qt::LeftButton, {}, button->rect().center());
-        QTest::mouseMove(button, QPoint(button->width() + 20, button->height() / 2));
-        QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(button->width() + 20, button->height() / 2));
-        Settle();
-        EXPECT_EQ(Checked(dialog.m_order), (std::vector{false, false, true}));
     });
 }

@@ -1,5 +1,6 @@
-// The off-screen surface: capturing a context's pixels, handing the bitmap over, and
-// copying it back.
+// The off-screen surface: capturing a context's pixels and handing the bitmap over. Copying
+// it back (DrawBitmap) is seen in the dialog and button tests, whose backgrounds and kept
+// faces are such copies.
 
 #include "ui/OffscreenDC.h"
 #include "framework/qt/QtHandles.h"
@@ -53,43 +54,4 @@ TEST(OffscreenDC, ReleasedBitmapOutlivesTheContextWithTheCopiedPixels)
     ASSERT_EQ(bitmap->GetHeight(), 10);
     for (const QPoint p : {QPoint(0, 0), QPoint(19, 0), QPoint(7, 4), QPoint(19, 9)})
         EXPECT_EQ(ImageOf(bitmap.get())->pixel(p), pattern.pixel(p)) << p.x() << "," << p.y();
-}
-
-TEST(OffscreenDC, TakesTheMappingModeOfItsReferenceAndWorksWithoutOne)
-{
-    PatternContext source;
-    constexpr int kOtherMode = MM_TEXT + 1;
-    source.dc.SetMapMode(kOtherMode);
-    EXPECT_EQ(OffscreenDC(4, 4, &source.dc).GetMapMode(), kOtherMode);
-
-    OffscreenDC offscreen(6, 3);
-    const std::unique_ptr<CBitmap> bitmap = offscreen.ReleaseBitmap();
-    ASSERT_NE(bitmap, nullptr);
-    EXPECT_EQ(bitmap->GetWidth(), 6);
-    EXPECT_EQ(bitmap->GetHeight(), 3);
-}
-
-// A bitmap covers exactly its own size from the point, translucent pixels copied as they are.
-TEST(DrawBitmap, CoversExactlyItsOwnSizeFromThePoint)
-{
-    CBitmap bitmap;
-    ASSERT_TRUE(bitmap.CreateCompatibleBitmap(nullptr, 10, 5));
-    ImageOf(&bitmap)->fill(qRgb(255, 0, 0));
-    CBitmap clear;
-    ASSERT_TRUE(clear.CreateCompatibleBitmap(nullptr, 2, 2));
-    ImageOf(&clear)->fill(Qt::transparent);
-
-    QImage target(40, 30, QImage::Format_ARGB32_Premultiplied);
-    target.fill(Qt::white);
-    QPainter painter(&target);
-    QtDC dc(&painter, &target);
-    DrawBitmap(&bitmap, &dc, CPoint(7, 3));
-    DrawBitmap(&clear, &dc, CPoint(30, 20));
-    painter.end();
-
-    for (const QPoint p : {QPoint(7, 3), QPoint(16, 3), QPoint(7, 7), QPoint(16, 7)})
-        EXPECT_EQ(target.pixel(p), qRgb(255, 0, 0)) << p.x() << "," << p.y();
-    for (const QPoint p : {QPoint(6, 3), QPoint(17, 3), QPoint(7, 2), QPoint(7, 8), QPoint(32, 22)})
-        EXPECT_EQ(target.pixel(p), qRgb(255, 255, 255)) << p.x() << "," << p.y();
-    EXPECT_EQ(qAlpha(target.pixel(30, 20)), 0);
 }

@@ -32,7 +32,6 @@ public:
         states.push_back(ButtonStateFromItem(drawItem->itemState, this->m_bHover));
         Base::DrawItem(drawItem);
     }
-    bool HasCursor() const { return this->m_hCursor != nullptr; }
 
     std::vector<ButtonState> states;
 };
@@ -87,25 +86,10 @@ using OwnerDrawButtonTest = GuiTest;
 
 } // namespace
 
-TEST_F(OwnerDrawButtonTest, MovingAcrossAButtonRepaintsItOnceOnEnteringAndOnceOnLeaving)
-{
-    ButtonDialog dialog;
-    ShowAndRun(dialog, [&](ModalDialog& modal) {
-        MoveMouse(modal, kOutside);
-        dialog.m_btnOK.states.clear();
-        const QRect button = modal.Rect(IDOK);
-        for (int x = button.left() + 2; x < button.right() - 2; x += 8)
-            MoveMouse(modal, QPoint(x, button.center().y()));
-        MoveMouse(modal, kOutside);
-        EXPECT_EQ(dialog.m_btnOK.states, (std::vector{ButtonState::Hover, ButtonState::Normal}));
-        EXPECT_TRUE(dialog.m_btnCancel.states.empty() ||
-                    dialog.m_btnCancel.states.back() == ButtonState::Normal);
-    });
-}
-
-// The corners show the dialog gradient also after hover repaints, and the faces kept for the
-// states match fresh ones; a changed caption is drawn anew.
-TEST_F(OwnerDrawButtonTest, KeptFacesMatchFreshOnesAndAChangedCaptionIsDrawnAnew)
+// Moving across a button repaints it once on entering and once on leaving. The corners show
+// the dialog gradient also after hover repaints, and the faces kept for the states match fresh
+// ones; a changed caption is drawn anew.
+TEST_F(OwnerDrawButtonTest, HoverRepaintsOnceEachWayAndKeptFacesMatchFreshOnes)
 {
     ButtonDialog dialog;
     ShowAndRun(dialog, [&](ModalDialog& modal) {
@@ -113,6 +97,14 @@ TEST_F(OwnerDrawButtonTest, KeptFacesMatchFreshOnesAndAChangedCaptionIsDrawnAnew
         ExpectCornersShowTheBackground(modal, dialog, IDCANCEL);
         const QRect button = modal.Rect(IDOK);
         const QImage fresh = GrabArgb(modal).copy(button);
+        MoveMouse(modal, kOutside);
+        dialog.m_btnOK.states.clear();
+        for (int x = button.left() + 2; x < button.right() - 2; x += 8)
+            MoveMouse(modal, QPoint(x, button.center().y()));
+        MoveMouse(modal, kOutside);
+        EXPECT_EQ(dialog.m_btnOK.states, (std::vector{ButtonState::Hover, ButtonState::Normal}));
+        EXPECT_TRUE(dialog.m_btnCancel.states.empty() ||
+                    dialog.m_btnCancel.states.back() == ButtonState::Normal);
         EnterButton(modal, IDOK);
         ExpectCornersShowTheBackground(modal, dialog, IDOK);
         const QImage hovered = GrabArgb(modal).copy(button);
@@ -131,13 +123,21 @@ TEST_F(OwnerDrawButtonTest, KeptFacesMatchFreshOnesAndAChangedCaptionIsDrawnAnew
     });
 }
 
-TEST_F(OwnerDrawButtonTest, PressedWhileHoveredIsDrawnPressedHoveredAfterReleaseAndDisabledWhenDisabled)
+// Hovered, the pill shows the pointing hand; pressed while hovered it is drawn pressed, hovered
+// after the release and disabled when disabled.
+TEST_F(OwnerDrawButtonTest, HoveredShowsTheHandAndPressedReleasedAndDisabledAreDrawnSo)
 {
     ButtonDialog dialog;
     ShowAndRun(dialog, [&](ModalDialog& modal) {
         QWidget* button = modal.Control(IDOK);
         const QPoint centre = button->rect().center();
         EnterButton(modal, IDOK);
+        const HCURSOR hand = LoadCursorResource(IDC_HAND_BUTTON);
+        ASSERT_NE(hand, nullptr);
+        EXPECT_EQ(button->cursor().shape(), Qt::BitmapCursor);
+        EXPECT_EQ(button->cursor().bitmap().toImage(), CursorToQt(hand)->bitmap().toImage());
+        EXPECT_EQ(button->cursor().mask().toImage(), CursorToQt(hand)->mask().toImage());
+        DestroyCursor(hand);
         dialog.m_btnOK.states.clear();
         QTest::mousePress(button, Qt::LeftButton, {}, centre);
         Settle();
@@ -149,34 +149,4 @@ TEST_F(OwnerDrawButtonTest, PressedWhileHoveredIsDrawnPressedHoveredAfterRelease
                   (std::vector{ButtonState::Pressed, ButtonState::Hover, ButtonState::Disabled}));
         EXPECT_EQ(dialog.m_nOkClicks, 1);
     });
-}
-
-TEST_F(OwnerDrawButtonTest, PillShowsThePointingHandWhileThePointerIsOverItAndNoCursorTheArrow)
-{
-    ButtonDialog dialog;
-    ShowAndRun(dialog, [&](ModalDialog& modal) {
-        ASSERT_TRUE(dialog.m_btnOK.HasCursor());
-        EnterButton(modal, IDOK);
-        const HCURSOR hand = LoadCursorResource(IDC_HAND_BUTTON);
-        ASSERT_NE(hand, nullptr);
-        const QCursor shown = modal.Control(IDOK)->cursor();
-        EXPECT_EQ(shown.shape(), Qt::BitmapCursor);
-        EXPECT_EQ(shown.bitmap().toImage(), CursorToQt(hand)->bitmap().toImage());
-        EXPECT_EQ(shown.mask().toImage(), CursorToQt(hand)->mask().toImage());
-        DestroyCursor(hand);
-
-        EXPECT_FALSE(dialog.m_btnOK.SetCursorResource(0, FALSE));
-        EXPECT_FALSE(dialog.m_btnOK.HasCursor());
-        EnterButton(modal, IDOK);
-        EXPECT_EQ(modal.Control(IDOK)->cursor().shape(), Qt::ArrowCursor);
-        EXPECT_TRUE(dialog.m_btnOK.SetCursorResource(IDC_HAND_BUTTON, TRUE));
-        EnterButton(modal, IDOK);
-        EXPECT_EQ(modal.Control(IDOK)->cursor().shape(), Qt::BitmapCursor);
-    });
-}
-
-TEST_F(OwnerDrawButtonTest, PillFaceColoursAreLightBlueAndLightRedForTheAlert)
-{
-    EXPECT_EQ(PillButton().GetFaceColor(), 0xFF8ED4FFu);
-    EXPECT_EQ(AlertPillButton().GetFaceColor(), 0xFFFF8E8Eu);
 }
