@@ -5,14 +5,6 @@
 
 ChoiceButton::ChoiceButton() = default;
 
-void ChoiceButton::ExchangeChecked(int& value, BOOL saveAndValidate)
-{
-    if (saveAndValidate)
-        value = m_bChecked ? 1 : 0;
-    else
-        m_bChecked = value != 0;
-}
-
 void ChoiceButton::OnLButtonUp(UINT, CPoint point)
 {
     CRect client;

@@ -16,8 +16,6 @@ public:
 
     bool IsChecked() const { return m_bChecked; }
     int GetIndex() const { return m_nIndex; }
-    // Moves the checked state to (saveAndValidate) or from value, as 1 or 0.
-    void ExchangeChecked(int& value, BOOL saveAndValidate);
 
     void OnLButtonUp(UINT flags, CPoint point) override;
     UINT OnGetDlgCode() override;
