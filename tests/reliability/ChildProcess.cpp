@@ -6,14 +6,14 @@
 #include <cstring>
 #include <exception>
 
-ChildOutcome RunInChild(const std::function<std::string()>& body)
+std::string RunInChild(const std::function<std::string()>& body)
 {
     int report[2];
     if (pipe(report) != 0)
-        return {false, std::string("pipe: ") + std::strerror(errno)};
+        return std::string("pipe: ") + std::strerror(errno);
     const pid_t child = fork();
     if (child < 0)
-        return {false, std::string("fork: ") + std::strerror(errno)};
+        return std::string("fork: ") + std::strerror(errno);
     if (child == 0) {
         close(report[0]);
         std::string text;
@@ -46,8 +46,6 @@ ChildOutcome RunInChild(const std::function<std::string()>& body)
     while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
     }
     if (WIFSIGNALED(status))
-        return {false, "the child died of signal " + std::to_string(WTERMSIG(status)) + " " + text};
-    if (text.rfind(kSkip, 0) == 0)
-        return {true, text.substr(std::strlen(kSkip))};
-    return {false, text};
+        return "the child died of signal " + std::to_string(WTERMSIG(status)) + " " + text;
+    return text;
 }

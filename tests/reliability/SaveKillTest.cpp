@@ -8,7 +8,7 @@
 #include "SettingsRecords.h"
 
 #include "TempDir.h"
-#include "storage/TreeNode.h"
+#include "model/PersistedSettings.h"
 
 #include <gtest/gtest.h>
 
@@ -65,12 +65,9 @@ TEST(SaveKill, EveryKilledSaveLeavesTheOldOrTheNewRecord)
         std::this_thread::sleep_for(std::chrono::microseconds(random() % (saveMicros * 3 / 2 + 1)));
         ASSERT_TRUE(child.Kill()) << "the saving child ended by itself";
 
-        TreeNode root;
-        ASSERT_EQ(root.LoadFileWithStatus(path), TreeLoadStatus::Loaded) << "after kill " << round;
-        Settings restored;
-        restored.LoadFromNode(&root);
-        const bool old = SamePersisted(restored, records[0]);
-        ASSERT_TRUE(old || SamePersisted(restored, records[1])) << "after kill " << round;
+        const Settings restored = LoadRecord(path);
+        const bool old = PersistedSettings::Same(restored, records[0]);
+        ASSERT_TRUE(old || PersistedSettings::Same(restored, records[1])) << "after kill " << round;
         ++seen[old ? 0 : 1];
 
         const std::vector<std::string> after = dir.Entries();
