@@ -16,6 +16,7 @@
 #include "res/resource.h"
 #include "storage/TreeNode.h"
 #include "tests/support/GuiTest.h"
+#include "tests/support/ModalDriver.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -41,21 +42,21 @@ const Path kPaths[] = {Path::Learn,         Path::ExamAsStored, Path::ExamSimula
                        Path::ExamLeftEarly, Path::Restart,      Path::ExamAsStored,  Path::Learn};
 
 using Top = SessionDriver::Top;
-using Action = std::function<void(SessionDriver&, const Top&)>;
+using Action = std::function<void(const ModalDialog&)>;
 
 Action ClickOn(int id)
 {
-    return [id](SessionDriver& driver, const Top& top) { driver.Click(top, id); };
+    return [id](const ModalDialog& modal) { modal.Click(id); };
 }
 
 Action TypeInto(int id, const char* text)
 {
-    return [id, text](SessionDriver& driver, const Top& top) { driver.Type(top, id, text); };
+    return [id, text](const ModalDialog& modal) { modal.Type(id, text); };
 }
 
 Action Press(int key)
 {
-    return [key](SessionDriver& driver, const Top& top) { driver.Key(top, key); };
+    return [key](const ModalDialog& modal) { modal.Key(key); };
 }
 
 // Walks the paths in order; within a window it runs the window's script for the path, and
@@ -73,9 +74,9 @@ public:
         if (!m_script.empty()) {
             const Action action = m_script.front();
             m_script.pop_front();
-            return action(driver, top);
+            return action(ModalDialog(top.window));
         }
-        NextStep(driver, top);
+        NextStep(driver, top, ModalDialog(top.window));
     }
 
     bool Finished() const { return m_bFinished; }
@@ -143,13 +144,13 @@ private:
         }
     }
 
-    void NextStep(SessionDriver& driver, const Top& top)
+    void NextStep(SessionDriver& driver, const Top& top, const ModalDialog& modal)
     {
         switch (top.templateId) {
         case IDD_MAIN:
-            return StartNextPath(driver, top);
+            return StartNextPath(driver, modal);
         case IDD_QUESTION:
-            return Answer(driver, top);
+            return Answer(driver, modal);
         case IDD_EXAM_SETTINGS:
             // The stored choices could not be confirmed (a count the bank cannot serve): once a
             // new test of one question, then give up.
@@ -158,18 +159,18 @@ private:
                 m_script = {ClickOn(IDC_NEW_TEST), TypeInto(IDC_QUESTION_COUNT, "1"), ClickOn(IDOK)};
                 return operator()(driver, top);
             }
-            return driver.Key(top, Qt::Key_Escape);
+            return modal.Key(Qt::Key_Escape);
         default:
-            return driver.Key(top, Qt::Key_Escape);
+            return modal.Key(Qt::Key_Escape);
         }
     }
 
-    void StartNextPath(SessionDriver& driver, const Top& top)
+    void StartNextPath(SessionDriver& driver, const ModalDialog& modal)
     {
         if (m_nNext == std::size(kPaths)) {
             m_bFinished = true;
             driver.Stop();
-            return driver.Click(top, IDC_EXIT);
+            return modal.Click(IDC_EXIT);
         }
         m_path = kPaths[m_nNext++];
         m_nAnswers = 0;
@@ -177,15 +178,15 @@ private:
         m_nCorrections = 1;
         switch (m_path) {
         case Path::Learn:
-            return driver.Click(top, IDC_LEARN);
+            return modal.Click(IDC_LEARN);
         case Path::Restart:
-            return driver.Click(top, IDC_EXIT);
+            return modal.Click(IDC_EXIT);
         default:
-            return driver.Click(top, IDC_EXAM);
+            return modal.Click(IDC_EXAM);
         }
     }
 
-    void Answer(SessionDriver& driver, const Top& top)
+    void Answer(SessionDriver& driver, const ModalDialog& modal)
     {
         const int answerKeys[] = {Qt::Key_B, Qt::Key_1, Qt::Key_C};
         const int key = answerKeys[m_nAnswers % 3];
@@ -194,19 +195,19 @@ private:
         case Path::ExamLeftEarly:
             // Some time passes before the window is left, so it is added to the used time.
             if (m_nAnswers++ < 2)
-                return driver.Key(top, key);
+                return modal.Key(key);
             driver.Advance(10);
-            return driver.Click(top, IDC_BACK);
+            return modal.Click(IDC_BACK);
         case Path::ExamShuffledTimed:
             if (m_nAnswers++ < 1 || m_nTicks >= 3)
-                return driver.Key(top, key);
+                return modal.Key(key);
             ++m_nTicks;
             driver.Advance(3600);
             driver.Tick();
             return;
         default:
             ++m_nAnswers;
-            return driver.Key(top, key);
+            return modal.Key(key);
         }
     }
 
