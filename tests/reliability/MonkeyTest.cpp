@@ -9,15 +9,12 @@
 #include "framework/qt/QtHandles.h"
 
 #include "framework/CDialog.h"
-#include "modes/dialogs/QuestionDialog.h"
-#include "modes/dialogs/WrongAnswerDialog.h"
 #include "res/resource.h"
 #include "tests/support/GuiTest.h"
 #include "tests/support/ModalDriver.h"
 
 #include <QAction>
 #include <QMenu>
-#include <QPointer>
 #include <QTest>
 #include <QWidget>
 
@@ -86,7 +83,6 @@ public:
 
     void operator()(SessionDriver& driver, const SessionDriver::Top& top)
     {
-        Note(top);
         const ModalDialog modal(top.window);
         if (top.menu)
             return ChooseAnItem(*top.menu);
@@ -110,23 +106,8 @@ public:
             top.window->close();
     }
 
-    // How often each window came up, and how often the exam clock ran out.
-    std::map<unsigned, int> m_arrivals;
-    int m_nTimeOuts = 0;
-
 private:
     int Below(int n) { return int(m_random() % unsigned(n)); }
-
-    void Note(const SessionDriver::Top& top)
-    {
-        if (top.window == m_last)
-            return;
-        m_last = top.window;
-        ++m_arrivals[top.templateId];
-        if (auto* popup = dynamic_cast<WrongAnswerDialog*>(top.dialog);
-            popup && popup->m_strMessage.find("!!!") != std::string::npos)
-            ++m_nTimeOuts;
-    }
 
     QPoint RandomPoint(const SessionDriver::Top& top)
     {
@@ -156,7 +137,8 @@ private:
         for (QWidget* child : top.window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             const CWnd* control = WindowOf(child);
             if (control && child->isVisible() && child->isEnabled() && control->GetDlgCtrlID() > 0)
-                ids.insert(ids.end(), Weight(top.templateId, control->GetDlgCtrlID()), control->GetDlgCtrlID());
+                ids.insert(ids.end(), Weight(top.templateId, control->GetDlgCtrlID()),
+                           control->GetDlgCtrlID());
         }
         if (ids.empty())
             return PressAKey(ModalDialog(top.window));
@@ -186,7 +168,6 @@ private:
     }
 
     std::mt19937 m_random;
-    QPointer<QWidget> m_last;
 };
 
 using Monkey = GuiTest;
@@ -214,8 +195,8 @@ TEST_F(Monkey, LongRandomSessionsBreakNothing)
             << driver.Failure() << "\nreplay: NAVIK_MONKEY_SEED=" << seed << " NAVIK_MONKEY_STEPS=" << steps;
         total += driver.Steps();
         launches += driver.Launches();
-        timeOuts += user.m_nTimeOuts;
-        for (const auto& [id, count] : user.m_arrivals)
+        timeOuts += driver.TimeOuts();
+        for (const auto& [id, count] : driver.Arrivals())
             arrivals[id] += count;
     }
 

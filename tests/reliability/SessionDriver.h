@@ -12,14 +12,16 @@
 #include "tests/support/TestSeams.h"
 
 #include <QObject>
+#include <QPointer>
+#include <QWidget>
 
 #include <ctime>
 #include <functional>
+#include <map>
 #include <string>
 
 class CDialog;
 class QMenu;
-class QWidget;
 
 class SessionDriver
 {
@@ -47,6 +49,10 @@ public:
 
     int Steps() const { return m_nSteps; }
     int Launches() const { return m_nLaunches; }
+    // How often each window (by template; 0 for a menu) came up, and how often the exam clock
+    // ran out.
+    const std::map<unsigned, int>& Arrivals() const { return m_arrivals; }
+    int TimeOuts() const { return m_nTimeOuts; }
     const std::string& Failure() const { return m_failure; }
 
     // The clock's actions; the policy acts on the top window with ModalDialog and QTest.
@@ -76,6 +82,9 @@ private:
     int m_nWindDownSteps = 0;
     int m_nLastTimeOver = 0;
     int m_nTimeOverLaunch = 0;
+    QPointer<QWidget> m_lastTop;
+    std::map<unsigned, int> m_arrivals;
+    int m_nTimeOuts = 0;
     bool m_bQueued = false;
     bool m_bStopping = false;
     std::string m_failure;
