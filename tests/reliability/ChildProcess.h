@@ -6,5 +6,5 @@
 #include <string>
 
 // The child runs body and reports its return value: empty when its checks passed, otherwise
-// what went wrong; a death by a signal is reported too.
+// what went wrong; a child that dies before it reports fails too.
 std::string RunInChild(const std::function<std::string()>& body);

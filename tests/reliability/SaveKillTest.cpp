@@ -15,7 +15,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
-#include <iostream>
 #include <random>
 #include <thread>
 
@@ -48,10 +47,7 @@ TEST(SaveKill, EveryKilledSaveLeavesTheOldOrTheNewRecord)
     const auto start = std::chrono::steady_clock::now();
     for (int i = 0; i < 10; ++i)
         SaveRecord(records[i % 2], path);
-    const auto saveMicros =
-        std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start)
-            .count() /
-        10;
+    const auto saveMicros = (std::chrono::steady_clock::now() - start) / std::chrono::microseconds(10);
 
     int seen[2] = {0, 0};
     int killsThatLeftATemporary = 0;
@@ -76,9 +72,6 @@ TEST(SaveKill, EveryKilledSaveLeavesTheOldOrTheNewRecord)
             return std::find(before.begin(), before.end(), name) == before.end();
         });
     }
-    std::cout << kKills << " kills: " << seen[0] << " left the first record, " << seen[1] << " the second; "
-              << killsThatLeftATemporary << " left a temporary file (at most " << mostStray
-              << " at a time); one save took " << saveMicros << " us\n";
     // Both records are seen, and saves were cut off while their temporary file existed.
     EXPECT_GT(seen[0], 0);
     EXPECT_GT(seen[1], 0);
