@@ -12,51 +12,79 @@
 #include "framework/CDialog.h"
 #include "model/ModelObjects.h"
 #include "modes/dialogs/QuestionDialog.h"
-#include "modes/dialogs/WrongAnswerDialog.h"
 #include "res/resource.h"
 #include "storage/TreeNode.h"
 #include "tests/support/GuiTest.h"
+#include "tests/support/ModalDriver.h"
 
 #include <QPointer>
 #include <QWidget>
 
 #include <deque>
 #include <functional>
+#include <map>
+#include <vector>
 
 namespace {
 
 constexpr int kMaxSteps = 3000;
 
-enum class Path
-{
-    Learn,
-    ExamAsStored, // "Pokračovat v předešlém" where it is offered
-    ExamSimulated,
-    ExamShuffledTimed,
-    ExamLeftEarly,
-    Restart, // "Konec", then the program starts again on what it saved
-};
-
-const Path kPaths[] = {Path::Learn,         Path::ExamAsStored, Path::ExamSimulated, Path::ExamShuffledTimed,
-                       Path::ExamLeftEarly, Path::Restart,      Path::ExamAsStored,  Path::Learn};
-
 using Top = SessionDriver::Top;
-using Action = std::function<void(SessionDriver&, const Top&)>;
+using Action = std::function<void(const ModalDialog&)>;
 
 Action ClickOn(int id)
 {
-    return [id](SessionDriver& driver, const Top& top) { driver.Click(top, id); };
+    return [id](const ModalDialog& modal) { modal.Click(id); };
 }
 
 Action TypeInto(int id, const char* text)
 {
-    return [id, text](SessionDriver& driver, const Top& top) { driver.Type(top, id, text); };
+    return [id, text](const ModalDialog& modal) { modal.Type(id, text); };
 }
 
 Action Press(int key)
 {
-    return [key](SessionDriver& driver, const Top& top) { driver.Key(top, key); };
+    return [key](const ModalDialog& modal) { modal.Key(key); };
 }
+
+enum class Answering
+{
+    InTurn,
+    ThenLeave,       // two answers, then some time and the window is left early
+    AgainstTheClock, // one answer, then the clock runs out
+};
+
+// A walk from the launcher: its button and, for an exam, the set-up and how it is answered.
+struct Path
+{
+    int button;
+    std::vector<Action> setUp = {};
+    Answering answering = Answering::InTurn;
+};
+
+const Path kLearn = {IDC_LEARN};
+// "Pokračovat v předešlém" where it is offered.
+const Path kAsStored = {IDC_EXAM, {ClickOn(IDC_CONTINUE_TEST), ClickOn(IDOK)}, Answering::ThenLeave};
+
+const Path kPaths[] = {
+    kLearn,
+    kAsStored,
+    {IDC_EXAM,
+     {ClickOn(IDC_NEW_TEST), ClickOn(IDC_ORDER_SIMULATED), TypeInto(IDC_QUESTION_COUNT, "3"),
+      ClickOn(IDC_CHECK_AT_END), ClickOn(IDC_TIME_UNLIMITED), ClickOn(IDOK)}},
+    {IDC_EXAM,
+     {ClickOn(IDC_NEW_TEST), ClickOn(IDC_ORDER_RANDOM), ClickOn(IDC_CHECK_EACH), ClickOn(IDC_TIME_LIMITED),
+      TypeInto(IDC_MINUTES, "1"), TypeInto(IDC_QUESTION_COUNT, "1"), ClickOn(IDOK)},
+     Answering::AgainstTheClock},
+    {IDC_EXAM,
+     {ClickOn(IDC_NEW_TEST), ClickOn(IDC_ORDER_SEQUENTIAL), ClickOn(IDC_CHECK_EACH),
+      ClickOn(IDC_TIME_UNLIMITED), TypeInto(IDC_QUESTION_COUNT, "1"), ClickOn(IDOK)},
+     Answering::ThenLeave},
+    // "Konec", then the program starts again on what it saved.
+    {IDC_EXIT},
+    kAsStored,
+    kLearn,
+};
 
 // Walks the paths in order; within a window it runs the window's script for the path, and
 // once that is done does what the path needs next, up to Escape.
@@ -73,16 +101,13 @@ public:
         if (!m_script.empty()) {
             const Action action = m_script.front();
             m_script.pop_front();
-            return action(driver, top);
+            return action(ModalDialog(top.window));
         }
-        NextStep(driver, top);
+        NextStep(driver, top, ModalDialog(top.window));
     }
 
     bool Finished() const { return m_bFinished; }
     int m_nLearningWindows = 0;
-    int m_nExamWindows = 0;
-    int m_nResults = 0;
-    int m_nTimeOuts = 0;
 
 private:
     std::deque<Action> ScriptFor(const Top& top)
@@ -91,7 +116,7 @@ private:
         case IDD_LEARN_SETTINGS:
             return {ClickOn(IDC_START_LAST), ClickOn(IDC_SHOW_CORRECT), ClickOn(IDOK)};
         case IDD_EXAM_SETTINGS:
-            return ExamSetUp();
+            return {m_path->setUp.begin(), m_path->setUp.end()};
         case IDD_QUESTION:
             if (static_cast<QuestionDialog*>(top.dialog)->m_bLearning) {
                 ++m_nLearningWindows;
@@ -100,14 +125,10 @@ private:
                         ClickOn(IDC_NEXT_TEN), ClickOn(IDC_LAST),    ClickOn(IDC_NEXT),
                         ClickOn(IDC_PREV_TEN), ClickOn(IDC_FIRST),   ClickOn(IDC_BACK)};
             }
-            ++m_nExamWindows;
             return {};
         case IDD_WRONG_ANSWER:
-            if (static_cast<WrongAnswerDialog*>(top.dialog)->m_strMessage.find("!!!") != std::string::npos)
-                ++m_nTimeOuts;
             return {ClickOn(IDOK)};
         case IDD_RESULTS:
-            ++m_nResults;
             m_nAnswers = 0;
             m_nTicks = 0;
             if (m_nCorrections > 0 && top.dialog->GetDlgItem(IDC_CORRECTION_TEST)->IsWindowEnabled()) {
@@ -120,36 +141,13 @@ private:
         }
     }
 
-    std::deque<Action> ExamSetUp() const
-    {
-        switch (m_path) {
-        case Path::ExamAsStored:
-            return {ClickOn(IDC_CONTINUE_TEST), ClickOn(IDOK)};
-        case Path::ExamSimulated:
-            return {
-                ClickOn(IDC_NEW_TEST),     ClickOn(IDC_ORDER_SIMULATED), TypeInto(IDC_QUESTION_COUNT, "3"),
-                ClickOn(IDC_CHECK_AT_END), ClickOn(IDC_TIME_UNLIMITED),  ClickOn(IDOK)};
-        case Path::ExamShuffledTimed:
-            return {ClickOn(IDC_NEW_TEST),
-                    ClickOn(IDC_ORDER_RANDOM),
-                    ClickOn(IDC_CHECK_EACH),
-                    ClickOn(IDC_TIME_LIMITED),
-                    TypeInto(IDC_MINUTES, "1"),
-                    TypeInto(IDC_QUESTION_COUNT, "1"),
-                    ClickOn(IDOK)};
-        default:
-            return {ClickOn(IDC_NEW_TEST),       ClickOn(IDC_ORDER_SEQUENTIAL),     ClickOn(IDC_CHECK_EACH),
-                    ClickOn(IDC_TIME_UNLIMITED), TypeInto(IDC_QUESTION_COUNT, "1"), ClickOn(IDOK)};
-        }
-    }
-
-    void NextStep(SessionDriver& driver, const Top& top)
+    void NextStep(SessionDriver& driver, const Top& top, const ModalDialog& modal)
     {
         switch (top.templateId) {
         case IDD_MAIN:
-            return StartNextPath(driver, top);
+            return StartNextPath(driver, modal);
         case IDD_QUESTION:
-            return Answer(driver, top);
+            return Answer(driver, modal);
         case IDD_EXAM_SETTINGS:
             // The stored choices could not be confirmed (a count the bank cannot serve): once a
             // new test of one question, then give up.
@@ -158,55 +156,47 @@ private:
                 m_script = {ClickOn(IDC_NEW_TEST), TypeInto(IDC_QUESTION_COUNT, "1"), ClickOn(IDOK)};
                 return operator()(driver, top);
             }
-            return driver.Key(top, Qt::Key_Escape);
+            return modal.Key(Qt::Key_Escape);
         default:
-            return driver.Key(top, Qt::Key_Escape);
+            return modal.Key(Qt::Key_Escape);
         }
     }
 
-    void StartNextPath(SessionDriver& driver, const Top& top)
+    void StartNextPath(SessionDriver& driver, const ModalDialog& modal)
     {
         if (m_nNext == std::size(kPaths)) {
             m_bFinished = true;
             driver.Stop();
-            return driver.Click(top, IDC_EXIT);
+            return modal.Click(IDC_EXIT);
         }
-        m_path = kPaths[m_nNext++];
+        m_path = &kPaths[m_nNext++];
         m_nAnswers = 0;
         m_nTicks = 0;
         m_nCorrections = 1;
-        switch (m_path) {
-        case Path::Learn:
-            return driver.Click(top, IDC_LEARN);
-        case Path::Restart:
-            return driver.Click(top, IDC_EXIT);
-        default:
-            return driver.Click(top, IDC_EXAM);
-        }
+        modal.Click(m_path->button);
     }
 
-    void Answer(SessionDriver& driver, const Top& top)
+    void Answer(SessionDriver& driver, const ModalDialog& modal)
     {
         const int answerKeys[] = {Qt::Key_B, Qt::Key_1, Qt::Key_C};
         const int key = answerKeys[m_nAnswers % 3];
-        switch (m_path) {
-        case Path::ExamAsStored:
-        case Path::ExamLeftEarly:
-            // Some time passes before the window is left, so it is added to the used time.
+        switch (m_path->answering) {
+        case Answering::ThenLeave:
+            // The time that passes is added to the used time.
             if (m_nAnswers++ < 2)
-                return driver.Key(top, key);
+                return modal.Key(key);
             driver.Advance(10);
-            return driver.Click(top, IDC_BACK);
-        case Path::ExamShuffledTimed:
+            return modal.Click(IDC_BACK);
+        case Answering::AgainstTheClock:
             if (m_nAnswers++ < 1 || m_nTicks >= 3)
-                return driver.Key(top, key);
+                return modal.Key(key);
             ++m_nTicks;
             driver.Advance(3600);
             driver.Tick();
             return;
-        default:
+        case Answering::InTurn:
             ++m_nAnswers;
-            return driver.Key(top, key);
+            return modal.Key(key);
         }
     }
 
@@ -214,17 +204,12 @@ private:
     std::deque<Action> m_script;
     bool m_bFellBack = false;
     std::size_t m_nNext = 0;
-    Path m_path = Path::Learn;
+    const Path* m_path = &kLearn;
     int m_nAnswers = 0;
     int m_nTicks = 0;
     int m_nCorrections = 0;
     bool m_bFinished = false;
 };
-
-bool HasQuestions(Bank bank)
-{
-    return bank != Bank::Empty && bank != Bank::NotATree;
-}
 
 class DamagedState : public GuiTest, public testing::WithParamInterface<std::tuple<Bank, StoredState>>
 {
@@ -246,16 +231,16 @@ TEST_P(DamagedState, StartingLearningAndEveryExamPathWork)
     EXPECT_TRUE(user.Finished()) << "the paths did not end within " << kMaxSteps << " steps";
     EXPECT_EQ(driver.Launches(), 2);
 
-    const int exams = int(std::count_if(std::begin(kPaths), std::end(kPaths), [](Path path) {
-        return path != Path::Learn && path != Path::Restart;
-    }));
-    if (HasQuestions(bank)) {
+    const auto exams = std::count_if(std::begin(kPaths), std::end(kPaths),
+                                     [](const Path& path) { return path.button == IDC_EXAM; });
+    std::map<unsigned, int> arrivals = driver.Arrivals();
+    if (bank != Bank::Empty && bank != Bank::NotATree) {
         EXPECT_EQ(user.m_nLearningWindows, 2);
         // Each exam path and, where an answer was wrong, its correction test end in the results.
-        EXPECT_GE(user.m_nResults, exams);
-        EXPECT_GE(user.m_nTimeOuts, 1);
+        EXPECT_GE(arrivals[IDD_RESULTS], exams);
+        EXPECT_GE(driver.TimeOuts(), 1);
     } else {
-        EXPECT_EQ(user.m_nLearningWindows + user.m_nExamWindows + user.m_nResults, 0);
+        EXPECT_EQ(arrivals[IDD_QUESTION] + arrivals[IDD_RESULTS], 0);
     }
 
     // What "Konec" stored is a state the program would offer again as it is; beside a bank

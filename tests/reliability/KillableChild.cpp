@@ -43,6 +43,19 @@ bool KillableChild::AwaitProgress()
     return read(m_progress, &byte, 1) == 1;
 }
 
+std::string KillableChild::ReadToEnd()
+{
+    std::string text;
+    char buffer[512];
+    for (ssize_t n; (n = read(m_progress, buffer, sizeof buffer)) != 0;) {
+        if (n < 0 && errno != EINTR)
+            break;
+        if (n > 0)
+            text.append(buffer, std::size_t(n));
+    }
+    return text;
+}
+
 bool KillableChild::Kill()
 {
     kill(m_pid, SIGKILL);

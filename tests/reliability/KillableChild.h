@@ -22,6 +22,10 @@ public:
 
     // Waits for the next byte of progress; false when the child ended instead.
     bool AwaitProgress();
+#ifndef _WIN32
+    // Reads the progress up to the child's end.
+    std::string ReadToEnd();
+#endif
     // Kills the child as a crash would (SIGKILL, TerminateProcess) and waits for its end; false
     // when it had ended by itself.
     bool Kill();

@@ -9,17 +9,16 @@
 #include "framework/qt/QtHandles.h"
 
 #include "framework/CDialog.h"
-#include "modes/dialogs/QuestionDialog.h"
-#include "modes/dialogs/WrongAnswerDialog.h"
 #include "res/resource.h"
 #include "tests/support/GuiTest.h"
+#include "tests/support/ModalDriver.h"
 
+#include <QAction>
 #include <QMenu>
-#include <QPointer>
+#include <QTest>
 #include <QWidget>
 
 #include <cstdlib>
-#include <iostream>
 #include <map>
 #include <random>
 
@@ -84,101 +83,91 @@ public:
 
     void operator()(SessionDriver& driver, const SessionDriver::Top& top)
     {
-        Note(top);
-        if (top.menu) {
-            if (Below(3) != 0)
-                driver.ChooseMenuItem(top, Below(8));
-            else
-                driver.Key(top, Qt::Key_Escape);
-            return;
-        }
+        const ModalDialog modal(top.window);
+        if (top.menu)
+            return ChooseAnItem(*top.menu);
         const int roll = Below(100);
         if (roll < 50)
-            ClickAControl(driver, top);
+            ClickAControl(top);
         else if (roll < 72)
-            PressAKey(driver, top);
+            PressAKey(modal);
         else if (roll < 80)
-            TypeSomething(driver, top);
+            TypeSomething(top);
         else if (roll < 86)
             driver.Advance(Below(4) == 0 ? Below(4000) : Below(90));
         else if (roll < 93)
             driver.Tick();
         else if (roll < 96 && Below(2) == 0)
-            driver.Key(top, Qt::Key_Space, Qt::AltModifier);
-        else if (roll < 96)
-            driver.ClickAt(top, RandomPoint(top), Qt::RightButton);
+            modal.Key(Qt::Key_Space, Qt::AltModifier);
         else if (roll < 99)
-            driver.ClickAt(top, RandomPoint(top));
+            QTest::mouseClick(top.window, roll < 96 ? Qt::RightButton : Qt::LeftButton, Qt::NoModifier,
+                              RandomPoint(top));
         else
-            driver.Close(top);
+            top.window->close();
     }
-
-    // How often each window came up, and how often the exam clock ran out.
-    std::map<unsigned, int> m_arrivals;
-    int m_nTimeOuts = 0;
 
 private:
     int Below(int n) { return int(m_random() % unsigned(n)); }
-
-    void Note(const SessionDriver::Top& top)
-    {
-        if (top.window == m_last)
-            return;
-        m_last = top.window;
-        ++m_arrivals[top.templateId];
-        if (auto* popup = dynamic_cast<WrongAnswerDialog*>(top.dialog);
-            popup && popup->m_strMessage.find("!!!") != std::string::npos)
-            ++m_nTimeOuts;
-    }
 
     QPoint RandomPoint(const SessionDriver::Top& top)
     {
         return {Below(std::max(top.window->width(), 1)), Below(std::max(top.window->height(), 1))};
     }
 
-    void ClickAControl(SessionDriver& driver, const SessionDriver::Top& top)
+    void ChooseAnItem(QMenu& menu)
     {
-        std::vector<std::pair<int, int>> choices; // id, weight
-        int total = 0;
-        for (QWidget* child : top.window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            const CWnd* control = WindowOf(child);
-            if (!control || !child->isVisible() || !child->isEnabled() || control->GetDlgCtrlID() <= 0)
-                continue;
-            const int weight = Weight(top.templateId, control->GetDlgCtrlID());
-            choices.emplace_back(control->GetDlgCtrlID(), weight);
-            total += weight;
+        if (Below(3) == 0)
+            return ModalDialog(&menu).Key(Qt::Key_Escape);
+        const int position = Below(8);
+        QList<QAction*> items;
+        for (QAction* action : menu.actions()) {
+            if (!action->isSeparator() && action->isEnabled())
+                items << action;
         }
-        if (total == 0)
-            return PressAKey(driver, top);
-        for (int pick = Below(total); const auto& [id, weight] : choices) {
-            if ((pick -= weight) < 0)
-                return driver.Click(top, id);
-        }
+        if (items.isEmpty())
+            menu.close();
+        else
+            ChooseMenuItem(menu, items[position % items.size()]->text());
     }
 
-    void PressAKey(SessionDriver& driver, const SessionDriver::Top& top)
+    void ClickAControl(const SessionDriver::Top& top)
+    {
+        // Each control as often as its weight.
+        std::vector<int> ids;
+        for (QWidget* child : top.window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            const CWnd* control = WindowOf(child);
+            if (control && child->isVisible() && child->isEnabled() && control->GetDlgCtrlID() > 0)
+                ids.insert(ids.end(), Weight(top.templateId, control->GetDlgCtrlID()),
+                           control->GetDlgCtrlID());
+        }
+        if (ids.empty())
+            return PressAKey(ModalDialog(top.window));
+        ModalDialog(top.window).Click(ids[std::size_t(Below(int(ids.size())))]);
+    }
+
+    void PressAKey(const ModalDialog& modal)
     {
         int total = 0;
         for (const KeyStroke& stroke : kKeys)
             total += stroke.weight;
         for (int pick = Below(total); const KeyStroke& stroke : kKeys) {
             if ((pick -= stroke.weight) < 0)
-                return driver.Key(top, stroke.key, stroke.modifiers);
+                return modal.Key(stroke.key, stroke.modifiers);
         }
     }
 
-    void TypeSomething(SessionDriver& driver, const SessionDriver::Top& top)
+    void TypeSomething(const SessionDriver::Top& top)
     {
+        const ModalDialog modal(top.window);
         if (top.templateId != IDD_EXAM_SETTINGS)
-            return PressAKey(driver, top);
+            return PressAKey(modal);
         if (Below(2) == 0)
-            driver.Type(top, IDC_QUESTION_COUNT, kCounts[Below(int(std::size(kCounts)))]);
+            modal.Type(IDC_QUESTION_COUNT, kCounts[Below(int(std::size(kCounts)))]);
         else
-            driver.Type(top, IDC_MINUTES, kMinutes[Below(int(std::size(kMinutes)))]);
+            modal.Type(IDC_MINUTES, kMinutes[Below(int(std::size(kMinutes)))]);
     }
 
     std::mt19937 m_random;
-    QPointer<QWidget> m_last;
 };
 
 using Monkey = GuiTest;
@@ -206,15 +195,10 @@ TEST_F(Monkey, LongRandomSessionsBreakNothing)
             << driver.Failure() << "\nreplay: NAVIK_MONKEY_SEED=" << seed << " NAVIK_MONKEY_STEPS=" << steps;
         total += driver.Steps();
         launches += driver.Launches();
-        timeOuts += user.m_nTimeOuts;
-        for (const auto& [id, count] : user.m_arrivals)
+        timeOuts += driver.TimeOuts();
+        for (const auto& [id, count] : driver.Arrivals())
             arrivals[id] += count;
     }
-    std::cout << total << " steps in " << seeds.size() << " runs, " << launches
-              << " launches; windows opened:";
-    for (const auto& [id, count] : arrivals)
-        std::cout << ' ' << (id == 0 ? std::string("menu") : std::to_string(id)) << ':' << count;
-    std::cout << "; " << timeOuts << " time-outs\n";
 
     if (seeds.size() == std::size(kCommittedSeeds) && steps == kCommittedSteps) {
         // The committed runs reach every window, restarts and time-outs; a change that stops

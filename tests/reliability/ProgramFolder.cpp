@@ -3,6 +3,7 @@
 #include "TreeBytes.h"
 #include "storage/TreeNode.h"
 
+#include <array>
 #include <climits>
 #include <filesystem>
 
@@ -153,23 +154,21 @@ void WriteSettings(StoredState state, const std::string& path)
 
 const char* Name(Bank bank)
 {
-    static const char* const kNames[] = {"demo bank",    "small bank",
-                                         "hostile bank", "bank with a huge count",
-                                         "empty bank",   "bank that is no tree file"};
-    return kNames[static_cast<int>(bank)];
+    return std::array{"demo bank",    "small bank",
+                      "hostile bank", "bank with a huge count",
+                      "empty bank",   "bank that is no tree file"}[std::size_t(bank)];
 }
 
 const char* Name(StoredState state)
 {
-    static const char* const kNames[] = {"no settings file",
-                                         "counts past every end",
-                                         "a stored test outside the bank",
-                                         "a stored test at its end",
-                                         "a used time near the top of an int",
-                                         "a stored test whose time is up",
-                                         "every number the lowest int",
-                                         "every value under another type"};
-    return kNames[static_cast<int>(state)];
+    return std::array{"no settings file",
+                      "counts past every end",
+                      "a stored test outside the bank",
+                      "a stored test at its end",
+                      "a used time near the top of an int",
+                      "a stored test whose time is up",
+                      "every number the lowest int",
+                      "every value under another type"}[std::size_t(state)];
 }
 
 ProgramFolder::ProgramFolder(Bank bank, StoredState state)

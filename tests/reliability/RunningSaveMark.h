@@ -2,6 +2,10 @@
 // The mark a save keeps on its temporary file while it runs, put on a file by hand: a lock held
 // by another process on POSIX, the file held open without sharing its deletion on Windows.
 
+#ifndef _WIN32
+#include "KillableChild.h"
+#endif
+
 #include <string>
 
 class RunningSaveMark
@@ -19,8 +23,6 @@ private:
 #ifdef _WIN32
     void* m_handle = nullptr;
 #else
-    int m_ready[2] = {-1, -1};
-    int m_release[2] = {-1, -1};
-    int m_holder = -1;
+    KillableChild m_holder;
 #endif
 };

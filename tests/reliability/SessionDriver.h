@@ -12,17 +12,16 @@
 #include "tests/support/TestSeams.h"
 
 #include <QObject>
-#include <QPoint>
-#include <QString>
+#include <QPointer>
+#include <QWidget>
 
 #include <ctime>
-#include <deque>
 #include <functional>
+#include <map>
 #include <string>
 
 class CDialog;
 class QMenu;
-class QWidget;
 
 class SessionDriver
 {
@@ -35,7 +34,7 @@ public:
         CDialog* dialog = nullptr;
         unsigned templateId = 0; // of the dialog; 0 for a menu
     };
-    // Does one action on top through the driver's actions below.
+    // Does one action on top.
     using Policy = std::function<void(SessionDriver&, const Top&)>;
 
     explicit SessionDriver(CString exeDir);
@@ -44,24 +43,20 @@ public:
     SessionDriver& operator=(const SessionDriver&) = delete;
 
     // Runs sessions until the policy has acted maxSteps times or called Stop, then closes what
-    // is open with Escape. False when a check failed; Failure() says which, at which step and
-    // after which actions.
+    // is open with Escape. False when a check failed; Failure() says which and at which step.
     bool Run(const Policy& policy, int maxSteps);
     void Stop() { m_bStopping = true; }
 
     int Steps() const { return m_nSteps; }
     int Launches() const { return m_nLaunches; }
+    // How often each window (by template; 0 for a menu) came up, and how often the exam clock
+    // ran out.
+    const std::map<unsigned, int>& Arrivals() const { return m_arrivals; }
+    int TimeOuts() const { return m_nTimeOuts; }
     const std::string& Failure() const { return m_failure; }
 
-    // The actions: on a control of the top dialog (by id), on the top window, on the clock.
-    void Click(const Top& top, int id);
-    void ClickAt(const Top& top, QPoint point, Qt::MouseButton button = Qt::LeftButton);
-    void Key(const Top& top, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-    void Type(const Top& top, int id, const QString& text);
-    void ChooseMenuItem(const Top& top, int position);
-    // As the caption's close button does.
-    void Close(const Top& top);
-    void Advance(std::time_t seconds);
+    // The clock's actions; the policy acts on the top window with ModalDialog and QTest.
+    void Advance(std::time_t seconds) { m_clock.Advance(seconds); }
     // One tick of the exam clock of the open question window; false when none runs.
     bool Tick();
 
@@ -71,8 +66,6 @@ private:
     void WindDown(const Top& top);
     void Check();
     void Fail(const std::string& what);
-    void Note(const Top& top, const std::string& action);
-    void Remember(const std::string& action);
 
     CString m_exeDir;
     ClockOverride m_clock;
@@ -80,7 +73,6 @@ private:
     UrlRecorder m_urls;
     // Test composition draws from a generator of its own instead of one seeded with the time.
     RandomGenerator m_draws;
-    std::deque<std::string> m_recent;
     // Owns the queued steps: none outlives the driver.
     QObject m_steps;
     const Policy* m_pPolicy = nullptr;
@@ -90,6 +82,9 @@ private:
     int m_nWindDownSteps = 0;
     int m_nLastTimeOver = 0;
     int m_nTimeOverLaunch = 0;
+    QPointer<QWidget> m_lastTop;
+    std::map<unsigned, int> m_arrivals;
+    int m_nTimeOuts = 0;
     bool m_bQueued = false;
     bool m_bStopping = false;
     std::string m_failure;

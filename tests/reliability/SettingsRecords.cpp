@@ -1,6 +1,5 @@
 #include "SettingsRecords.h"
 
-#include "model/PersistedSettings.h"
 #include "storage/TreeNode.h"
 
 #include <random>
@@ -27,11 +26,6 @@ Settings DistinctRecord(unsigned seed)
     record.m_nTimeTotal = n + 3;
     record.m_nTimeOver = n + 4;
     return record;
-}
-
-bool SamePersisted(const Settings& a, const Settings& b)
-{
-    return PersistedSettings::Same(a, b);
 }
 
 void SaveRecord(const Settings& record, const std::string& path)

@@ -1,5 +1,5 @@
 #pragma once
-// Settings records for the reliability tests and the ways to tell them apart on disk.
+// Settings records for the reliability tests, saved and loaded as the launcher does.
 
 #include "model/Settings.h"
 
@@ -8,7 +8,6 @@
 // A record in which every persisted member differs from the defaults and from the records of
 // other seeds; its test list is random, so that its file does not compress to almost nothing.
 Settings DistinctRecord(unsigned seed);
-bool SamePersisted(const Settings& a, const Settings& b);
 // The record as the launcher's "Konec" stores it; raises CFileException when it cannot.
 void SaveRecord(const Settings& record, const std::string& path);
 // The persisted members as the launcher reads them from path.

@@ -7,6 +7,7 @@
 
 #include "TempDir.h"
 #include "TreeBytes.h"
+#include "model/PersistedSettings.h"
 
 #include <gtest/gtest.h>
 
@@ -53,7 +54,7 @@ TEST(StaleTemporary, ASaveLeavesTheTemporaryOfASaveStillRunning)
     }
     SaveRecord(DistinctRecord(2), dir.File("navik.cfg"));
     EXPECT_EQ(dir.Entries(), std::vector<std::string>{"navik.cfg"});
-    EXPECT_TRUE(SamePersisted(LoadRecord(dir.File("navik.cfg")), DistinctRecord(2)));
+    EXPECT_TRUE(PersistedSettings::Same(LoadRecord(dir.File("navik.cfg")), DistinctRecord(2)));
 }
 
 TEST(StaleTemporary, SavesRunningAtOnceLeaveEachOthersTemporariesAlone)
