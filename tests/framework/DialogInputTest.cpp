@@ -2,7 +2,6 @@
 // menu, button clicks as commands and the up-down control.
 
 #include "framework/CDialog.h"
-#include "framework/CMenu.h"
 #include "res/resource.h"
 #include "tests/support/GuiTest.h"
 #include "tests/support/ModalDriver.h"
@@ -10,7 +9,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
-#include <QLineEdit>
 #include <QMenu>
 #include <QTest>
 
@@ -43,39 +41,22 @@ public:
         CDialog::OnSysCommand(id, param);
     }
 
-protected:
-    BOOL OnInitDialog() override
-    {
-        CDialog::OnInitDialog();
-        if (CMenu* menu = GetSystemMenu(FALSE)) {
-            menu->AppendMenu(MF_SEPARATOR);
-            menu->AppendMenu(MF_STRING, IDM_ABOUTBOX, "&About Navik...");
-        }
-        return TRUE;
-    }
-
 private:
     void OnStartLast() { ++m_nStartLastClicks; }
 };
 
-TEST_F(DialogInputTest, FirstTabStopHasTheFocusAndTabFollowsTheTemplate)
+// The first tab stop has the focus and Tab visits the tab stops in template order; a click,
+// Space and Enter reach the mapped handler of the focused button; Enter without a focused
+// button is OK, unless OK is disabled.
+TEST_F(DialogInputTest, FocusTabClicksAndEnter)
 {
     InputDialog dialog;
-    RunModal(dialog, [](ModalDialog& modal) {
+    const int result = RunModal(dialog, [&dialog](ModalDialog& modal) {
         EXPECT_EQ(QApplication::focusWidget(), modal.Control(IDC_START_FIRST));
-        // Tab visits the tab stops in template order and comes round again.
         for (int id : {IDC_SHOW_ALL, IDOK, IDCANCEL, IDC_START_FIRST}) {
             modal.Key(Qt::Key_Tab);
             EXPECT_EQ(QApplication::focusWidget(), modal.Control(id)) << id;
         }
-        modal.Key(Qt::Key_Escape);
-    });
-}
-
-TEST_F(DialogInputTest, ClickSpaceAndEnterReachTheMappedHandlerOfTheFocusedButton)
-{
-    InputDialog dialog;
-    const int result = RunModal(dialog, [&dialog](ModalDialog& modal) {
         modal.Click(IDC_START_LAST);
         modal.Click(IDC_START_LAST);
         EXPECT_EQ(dialog.m_nStartLastClicks, 2);
@@ -84,16 +65,7 @@ TEST_F(DialogInputTest, ClickSpaceAndEnterReachTheMappedHandlerOfTheFocusedButto
         EXPECT_EQ(dialog.m_nStartLastClicks, 3);
         modal.Key(Qt::Key_Return);
         EXPECT_EQ(dialog.m_nStartLastClicks, 4);
-        modal.Control(IDCANCEL)->setFocus();
-        modal.Key(Qt::Key_Return);
-    });
-    EXPECT_EQ(result, IDCANCEL);
-}
 
-TEST_F(DialogInputTest, EnterWithoutAFocusedButtonIsOkUnlessOkIsDisabled)
-{
-    InputDialog dialog;
-    const int result = RunModal(dialog, [&dialog](ModalDialog& modal) {
         dialog.GetDlgItem(IDOK)->EnableWindow(FALSE);
         modal.Window()->setFocus();
         modal.Key(Qt::Key_Return);
@@ -103,6 +75,7 @@ TEST_F(DialogInputTest, EnterWithoutAFocusedButtonIsOkUnlessOkIsDisabled)
         modal.Key(Qt::Key_Enter);
     });
     EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(dialog.m_nStartLastClicks, 4);
 }
 
 // Escape is Cancel, the close request the close system command and then Cancel; a dialog
@@ -130,9 +103,8 @@ TEST_F(DialogInputTest, EscapeAndTheCloseRequestCancel)
     }
 }
 
-// A right click on the background opens the system menu: the close item and those appended,
-// and the one chosen is a system command. (Alt+Space and the appended items chosen: the
-// launcher's About box.)
+// A right click on the background opens the system menu, and the item chosen is a system
+// command. (Alt+Space, and the items the launcher appends: its About box.)
 TEST_F(DialogInputTest, RightClickOnTheBackgroundOpensTheSystemMenuAndTheChoiceIsASystemCommand)
 {
     InputDialog dialog;
@@ -149,21 +121,8 @@ TEST_F(DialogInputTest, RightClickOnTheBackgroundOpensTheSystemMenuAndTheChoiceI
         QApplication::sendEvent(modal.Window(), &click);
     });
     EXPECT_EQ(result, IDCANCEL);
-    EXPECT_EQ(items, (QStringList{QStringLiteral(u"Zavřít\tAlt+F4"), QStringLiteral("-"),
-                                  QStringLiteral("&About Navik...")}));
+    EXPECT_EQ(items, QStringList{QStringLiteral(u"Zavřít\tAlt+F4")});
     EXPECT_EQ(dialog.m_sysCommands, std::vector<UINT>{SC_CLOSE});
-}
-
-TEST_F(DialogInputTest, DialogWithoutSystemMenuStyleHasNone)
-{
-    struct Popup : CDialog
-    {
-        Popup() : CDialog(IDD_WRONG_ANSWER) {}
-    } dialog;
-    RunModal(dialog, [&dialog](ModalDialog& modal) {
-        EXPECT_EQ(dialog.GetSystemMenu(FALSE), nullptr);
-        modal.Click(IDOK);
-    });
 }
 
 class SpinDialog : public CDialog
@@ -189,11 +148,7 @@ TEST_F(DialogInputTest, UpDownStepsTheEditWithinZeroToThousand)
             const char* before;
             bool up;
             const char* after;
-        } steps[] = {{"70", true, "71"},
-                     {"71", false, "70"},
-                     {"70", false, "69"},
-                     {"0", false, "0"},
-                     {"1000", true, "1000"}};
+        } steps[] = {{"70", true, "71"}, {"70", false, "69"}, {"0", false, "0"}, {"1000", true, "1000"}};
         for (const auto& step : steps) {
             edit->SetWindowText(step.before);
             ClickArrow(modal, step.up);
