@@ -36,12 +36,4 @@ TEST(AppTest, WinMainRunsInitInstanceOnceAndEnds)
     EXPECT_TRUE(app.m_bHadApplication);
 }
 
-TEST(AppTest, WithoutAnApplicationObjectWinMainFails)
-{
-    ASSERT_EQ(AfxGetApp(), nullptr);
-    char name[] = "framework_app_test";
-    char* argv[] = {name, nullptr};
-    EXPECT_EQ(AfxWinMain(1, argv), -1);
-}
-
 } // namespace

@@ -120,15 +120,15 @@ TEST_F(ControlPaintTest, StaticTextUsesTheFontAndColourOfTheControlColourRequest
 {
     PaintedDialog dialog;
     RunModal(dialog, [](ModalDialog& modal) {
-        const QImage title = Render(modal, IDC_RESULT_TITLE);
+        const QImage titleShown = Render(modal, IDC_RESULT_TITLE);
         // The hollow brush lets the dialog's background through.
-        EXPECT_EQ(title.pixelColor(1, 1), kGreen);
-        EXPECT_EQ(title.pixelColor(title.width() - 2, title.height() - 2), kGreen);
-        const QRect red = InkBounds(title, IsRed);
+        EXPECT_EQ(titleShown.pixelColor(1, 1), kGreen);
+        EXPECT_EQ(titleShown.pixelColor(titleShown.width() - 2, titleShown.height() - 2), kGreen);
+        const QRect red = InkBounds(titleShown, IsRed);
         ASSERT_TRUE(red.isValid());
-        EXPECT_FALSE(InkBounds(title, IsDark).isValid());
+        EXPECT_FALSE(InkBounds(titleShown, IsDark).isValid());
         // Centred text.
-        EXPECT_NEAR(red.center().x(), title.width() / 2, 4);
+        EXPECT_NEAR(red.center().x(), titleShown.width() / 2, 4);
 
         // The next label keeps the template's 8 points, in black.
         const QImage count = Render(modal, IDC_RESULT_COUNT);
@@ -182,14 +182,31 @@ TEST_F(ControlPaintTest, StaticTextTabsAdvanceToStopsOfEightAverageCharacters)
     }
 }
 
-// Held and dragged off the button, it pops up and a release there is no click; a button that
-// tracks the mouse hears one leave per visit. (The states
-// of the item, the background beneath and the disabled face are seen through the pill buttons
-// of the look's dialog tests.)
-TEST_F(ControlPaintTest, OwnerDrawButtonDraggedOffPopsUpWithoutAClickAndHearsOneLeavePerVisit)
+// Static text in the font and colour of the control-colour request. Held and dragged off the
+// owner-draw button, it pops up and a release there is no click; a button that tracks the
+// mouse hears one leave per visit. (The states of the item, the background beneath and the
+// disabled face are seen through the pill buttons of the look's dialog tests.)
+TEST_F(ControlPaintTest, StaticTextColourAndOwnerDrawButtonPressAndLeave)
 {
     PaintedDialog dialog;
     RunModal(dialog, [&dialog](ModalDialog& modal) {
+        const QImage titleShown = Render(modal, IDC_RESULT_TITLE);
+        // The hollow brush lets the dialog's background through.
+        EXPECT_EQ(titleShown.pixelColor(1, 1), kGreen);
+        EXPECT_EQ(titleShown.pixelColor(titleShown.width() - 2, titleShown.height() - 2), kGreen);
+        const QRect red = InkBounds(titleShown, IsRed);
+        ASSERT_TRUE(red.isValid());
+        EXPECT_FALSE(InkBounds(titleShown, IsDark).isValid());
+        // Centred text.
+        EXPECT_NEAR(red.center().x(), titleShown.width() / 2, 4);
+
+        // The next label keeps the template's 8 points, in black.
+        const QImage count = Render(modal, IDC_RESULT_COUNT);
+        const QRect dark = InkBounds(count, IsDark);
+        ASSERT_TRUE(dark.isValid());
+        EXPECT_LT(dark.height(), 13);
+        EXPECT_GT(red.height(), dark.height() + 4);
+
         RecordingButton& button = dialog.m_btnCorrection;
         QWidget* widget = modal.Control(IDC_CORRECTION_TEST);
         QTest::mousePress(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());

@@ -125,24 +125,15 @@ TEST_F(DialogInputTest, RightClickOnTheBackgroundOpensTheSystemMenuAndTheChoiceI
     EXPECT_EQ(dialog.m_sysCommands, std::vector<UINT>{SC_CLOSE});
 }
 
-class SpinDialog : public CDialog
-{
-public:
-    SpinDialog() : CDialog(IDD_EXAM_SETTINGS) {}
-};
-
-void ClickArrow(ModalDialog& modal, bool up)
-{
-    QWidget* spin = modal.Control(IDC_QUESTION_COUNT_SPIN);
-    const QPoint point(spin->width() / 2, up ? spin->height() / 4 : spin->height() * 3 / 4);
-    QTest::mouseClick(spin, Qt::LeftButton, Qt::NoModifier, point);
-}
-
 TEST_F(DialogInputTest, UpDownStepsTheEditWithinZeroToThousand)
 {
-    SpinDialog dialog;
+    struct SpinDialog : CDialog
+    {
+        SpinDialog() : CDialog(IDD_EXAM_SETTINGS) {}
+    } dialog;
     RunModal(dialog, [](ModalDialog& modal) {
         CWnd* edit = modal.Dialog()->GetDlgItem(IDC_QUESTION_COUNT);
+        QWidget* spin = modal.Control(IDC_QUESTION_COUNT_SPIN);
         const struct
         {
             const char* before;
@@ -151,7 +142,8 @@ TEST_F(DialogInputTest, UpDownStepsTheEditWithinZeroToThousand)
         } steps[] = {{"70", true, "71"}, {"70", false, "69"}, {"0", false, "0"}, {"1000", true, "1000"}};
         for (const auto& step : steps) {
             edit->SetWindowText(step.before);
-            ClickArrow(modal, step.up);
+            const QPoint arrow(spin->width() / 2, step.up ? spin->height() / 4 : spin->height() * 3 / 4);
+            QTest::mouseClick(spin, Qt::LeftButton, Qt::NoModifier, arrow);
             EXPECT_EQ(edit->GetWindowText(), CString(step.after)) << step.before;
         }
         modal.Key(Qt::Key_Escape);

@@ -36,12 +36,10 @@ TEST_F(DialogLayoutTest, DialogUnitsAreThoseOfWindows)
     EXPECT_EQ(MulDiv(27, 6, 4), 41);  // 40.5
     EXPECT_EQ(MulDiv(8, 96, 72), 11); // 10.67
     EXPECT_EQ(MulDiv(-27, 6, 4), -41);
-    EXPECT_EQ(MulDiv(5, 1, 0), -1);
     const BaseUnits units = BaseUnitsOf(TemplateFont("Tahoma", 8));
     EXPECT_EQ(units.x, 6);
     EXPECT_EQ(units.y, 13);
     EXPECT_EQ(MapDialogRect(units, 77, 84, 27, 14), QRect(116, 137, 41, 23));
-    EXPECT_EQ(MapDialogRect(units, 0, 0, 4, 8), QRect(0, 0, 6, 13));
 }
 
 // The template's caption and frame, and where a control of a template must stand, shown or
