@@ -116,30 +116,6 @@ QImage Render(ModalDialog& modal, int id)
     return modal.Window()->grab(modal.Control(id)->geometry()).toImage();
 }
 
-TEST_F(ControlPaintTest, StaticTextUsesTheFontAndColourOfTheControlColourRequest)
-{
-    PaintedDialog dialog;
-    RunModal(dialog, [](ModalDialog& modal) {
-        const QImage titleShown = Render(modal, IDC_RESULT_TITLE);
-        // The hollow brush lets the dialog's background through.
-        EXPECT_EQ(titleShown.pixelColor(1, 1), kGreen);
-        EXPECT_EQ(titleShown.pixelColor(titleShown.width() - 2, titleShown.height() - 2), kGreen);
-        const QRect red = InkBounds(titleShown, IsRed);
-        ASSERT_TRUE(red.isValid());
-        EXPECT_FALSE(InkBounds(titleShown, IsDark).isValid());
-        // Centred text.
-        EXPECT_NEAR(red.center().x(), titleShown.width() / 2, 4);
-
-        // The next label keeps the template's 8 points, in black.
-        const QImage count = Render(modal, IDC_RESULT_COUNT);
-        const QRect dark = InkBounds(count, IsDark);
-        ASSERT_TRUE(dark.isValid());
-        EXPECT_LT(dark.height(), 13);
-        EXPECT_GT(red.height(), dark.height() + 4);
-        modal.Key(Qt::Key_Escape);
-    });
-}
-
 StaticTextStyle ElevenPixelArial()
 {
     StaticTextStyle style;
