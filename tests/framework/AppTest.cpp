@@ -16,8 +16,6 @@ public:
     {
         ++m_nCalls;
         m_bHadApplication = QApplication::instance() != nullptr;
-        AfxEnableControlContainer();
-        Enable3dControls();
         return FALSE;
     }
 
