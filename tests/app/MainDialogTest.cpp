@@ -86,16 +86,15 @@ TEST_F(MainDialogTest, OnlyKonecWritesTheRecord)
 {
     SaveSettings(Unfinished(), Cfg());
     const Bytes old = TreeBytes::ReadFile(Cfg());
-    const auto changeAndLeave = [](void (*leave)(ModalDialog&)) {
-        return [leave](ModalDialog& launcher) {
+    using Leave = void (*)(ModalDialog&);
+    for (const Leave leave : {Leave([](ModalDialog& launcher) { launcher.Key(Qt::Key_Escape); }),
+                              Leave([](ModalDialog& launcher) { launcher.Window()->close(); })}) {
+        const int result = RunLauncher([leave](ModalDialog& launcher) {
             theSettings.m_nZPocetOtazek = 44;
             leave(launcher);
-        };
-    };
-    EXPECT_EQ(RunLauncher(changeAndLeave([](ModalDialog& launcher) { launcher.Key(Qt::Key_Escape); })),
-              IDCANCEL);
-    EXPECT_EQ(RunLauncher(changeAndLeave([](ModalDialog& launcher) { launcher.Window()->close(); })),
-              IDCANCEL);
+        });
+        EXPECT_EQ(result, IDCANCEL);
+    }
     EXPECT_EQ(TreeBytes::ReadFile(Cfg()), old);
 
     MessageBoxRecorder boxes;
@@ -191,11 +190,6 @@ TEST_F(MainDialogTest, TheProgramFolderIsTheDirectoryOfItsPath)
     EXPECT_EQ(theSettings.m_strExeDir, QCoreApplication::applicationDirPath().toStdString() + "/");
 }
 
-void AltSpace(ModalDialog& launcher)
-{
-    QTest::keyClick(launcher.Window(), Qt::Key_Space, Qt::AltModifier);
-}
-
 // What the platform makes of a right click on the logo's corner, away from the buttons.
 void RightClick(ModalDialog& launcher)
 {
@@ -238,7 +232,10 @@ TEST_F(MainDialogTest, KeyRightClickAndLowBitCommandsOpenTheAboutBox)
 {
     UrlRecorder urls;
     RunLauncher([](ModalDialog& launcher) {
-        ExpectAboutBox(launcher, AltSpace, "&About Navik");
+        const auto altSpace = [](ModalDialog& modal) {
+            QTest::keyClick(modal.Window(), Qt::Key_Space, Qt::AltModifier);
+        };
+        ExpectAboutBox(launcher, altSpace, "&About Navik");
         launcher.Dialog()->GetSystemMenu(FALSE)->AppendMenu(MF_STRING, 0x001F, "0x001F");
         ExpectAboutBox(launcher, RightClick, "0x001F");
         launcher.Key(Qt::Key_Escape);

@@ -6,7 +6,6 @@
 #include "tests/support/GuiTest.h"
 #include "tests/support/ModalDriver.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QMenu>
@@ -116,10 +115,7 @@ TEST_F(DialogInputTest, EscapeTheCloseRequestAndTheCloseItemCancel)
 
 TEST_F(DialogInputTest, UpDownStepsTheEditWithinZeroToThousand)
 {
-    struct SpinDialog : CDialog
-    {
-        SpinDialog() : CDialog(IDD_EXAM_SETTINGS) {}
-    } dialog;
+    CDialog dialog(IDD_EXAM_SETTINGS);
     RunModal(dialog, [](ModalDialog& modal) {
         CWnd* edit = modal.Dialog()->GetDlgItem(IDC_QUESTION_COUNT);
         QWidget* spin = modal.Control(IDC_QUESTION_COUNT_SPIN);

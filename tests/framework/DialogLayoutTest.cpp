@@ -48,10 +48,7 @@ TEST_F(DialogLayoutTest, DialogUnitsAreThoseOfWindows)
 void ExpectControlsWhereTheTemplatePutsThem(const DialogTemplate& dialogTemplate)
 {
     SCOPED_TRACE(dialogTemplate.id);
-    struct TestDialog : CDialog
-    {
-        using CDialog::CDialog;
-    } dialog(dialogTemplate.id);
+    CDialog dialog(dialogTemplate.id);
     RunModal(dialog, [&](ModalDialog& modal) {
         const BaseUnits units = BaseUnitsOf(modal.Window()->font());
         // The client area has the template's size; a caption-less popup's window adds the
