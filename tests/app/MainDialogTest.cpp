@@ -3,7 +3,6 @@
 // the system menu, and "Konec" as the only way out that writes the settings file.
 
 #include "app/MainDialog.h"
-#include "app/AboutDialog.h"
 #include "framework/CMenu.h"
 #include "framework/FileErrorReport.h"
 #include "framework/base/CFileException.h"
@@ -38,15 +37,15 @@ void SaveSettings(const Settings& record, const std::string& path)
     root.SaveFile(path);
 }
 
-// An unfinished test of the 200 questions of the demo bank at position pos, which may be
+// An unfinished test of the 200 questions of the demo bank at position 5, which may be
 // continued, and learning at question 79.
-Settings Unfinished(int pos)
+Settings Unfinished()
 {
     Settings record;
     for (int i = 0; i < 200; ++i)
         record.m_test[std::size_t(i)] = 199 - i;
     record.m_testCount = 200;
-    record.m_testPos = pos;
+    record.m_testPos = 5;
     record.m_bZOnlyNew = false;
     record.m_nZNovytest = 1;
     record.m_nULast = 79;
@@ -81,152 +80,114 @@ protected:
     TempDir m_scratch;
 };
 
+// Escape and the close request leave the file alone; "Konec" writes it, but a failed save
+// keeps the launcher open and the old file.
 TEST_F(MainDialogTest, OnlyKonecWritesTheRecord)
 {
-    SaveSettings(Unfinished(5), Cfg());
+    SaveSettings(Unfinished(), Cfg());
     const Bytes old = TreeBytes::ReadFile(Cfg());
-    const auto changeAndLeave = [](void (*leave)(ModalDialog&)) {
-        return [leave](ModalDialog& launcher) {
+    using Leave = void (*)(ModalDialog&);
+    for (const Leave leave : {Leave([](ModalDialog& launcher) { launcher.Key(Qt::Key_Escape); }),
+                              Leave([](ModalDialog& launcher) { launcher.Window()->close(); })}) {
+        const int result = RunLauncher([leave](ModalDialog& launcher) {
             theSettings.m_nZPocetOtazek = 44;
             leave(launcher);
-        };
-    };
-    EXPECT_EQ(RunLauncher(changeAndLeave([](ModalDialog& launcher) { launcher.Key(Qt::Key_Escape); })),
-              IDCANCEL);
-    EXPECT_EQ(RunLauncher(changeAndLeave([](ModalDialog& launcher) { launcher.Window()->close(); })),
-              IDCANCEL);
+        });
+        EXPECT_EQ(result, IDCANCEL);
+    }
     EXPECT_EQ(TreeBytes::ReadFile(Cfg()), old);
 
-    EXPECT_EQ(RunLauncher(changeAndLeave([](ModalDialog& launcher) { launcher.Click(IDC_EXIT); })), IDOK);
-    EXPECT_NE(TreeBytes::ReadFile(Cfg()), old);
-    EXPECT_EQ(TreeBytes::ReadFile(Cfg()), SavedBytes(theSettings));
-    EXPECT_EQ(m_dir.Entries(), (std::vector<std::string>{"Demootazky.dat", "Logo.jpg", "navik.cfg"}));
-}
-
-TEST_F(MainDialogTest, AFailedSaveKeepsTheLauncherOpenAndTheOldFile)
-{
-    SaveSettings(Unfinished(5), Cfg());
-    const Bytes old = TreeBytes::ReadFile(Cfg());
     MessageBoxRecorder boxes;
-    RunLauncher([this, &boxes](ModalDialog& launcher) {
+    const int result = RunLauncher([&](ModalDialog& launcher) {
         theSettings.m_nZPocetOtazek = 44;
+        const CString exeDir = theSettings.m_strExeDir;
         // A folder that is a regular file. (A save cut off part way keeps the old file and
         // leaves no temporary: the save fault test.)
         theSettings.m_strExeDir = m_dir.File("Logo.jpg") + "/";
         launcher.Click(IDC_EXIT);
         EXPECT_TRUE(launcher.Window()->isVisible());
+        EXPECT_EQ(TreeBytes::ReadFile(Cfg()), old);
         ASSERT_EQ(boxes.Texts().size(), 1u);
         EXPECT_NE(boxes.Texts()[0].find("Logo.jpg/navik.cfg"), std::string::npos) << boxes.Texts()[0];
-        launcher.Key(Qt::Key_Escape);
+        theSettings.m_strExeDir = exeDir;
+        launcher.Click(IDC_EXIT);
     });
-    EXPECT_EQ(TreeBytes::ReadFile(Cfg()), old);
+    EXPECT_EQ(result, IDOK);
+    EXPECT_NE(TreeBytes::ReadFile(Cfg()), old);
+    EXPECT_EQ(TreeBytes::ReadFile(Cfg()), SavedBytes(theSettings));
     EXPECT_EQ(m_dir.Entries(), (std::vector<std::string>{"Demootazky.dat", "Logo.jpg", "navik.cfg"}));
 }
 
-// The record read on creation and fitted to the bank only when the bank was read, and the
-// caption with and without the bank.
+// The record read on creation and fitted to the bank only when the bank was read (how it is
+// fitted: the settings' own tests), the caption with and without the bank, and what "Učení"
+// says when the bank has no question: a bank file that is no database is named again, apart
+// from one that holds none.
 TEST_F(MainDialogTest, TheStoredStateIsFittedOnlyToABankThatWasRead)
 {
-    enum class BankFile
-    {
-        Demo,
-        Small,
-        Missing,
-        Damaged
-    };
-    struct Case
-    {
-        BankFile bank;
-        int pos;
-        bool kept; // saved back as it was stored
-    };
     const std::string bankPath = m_dir.File("Demootazky.dat");
+    const CString noQuestion = "V databázi otázek není žádná otázka.";
     const CString damaged = "Soubor „" + bankPath + "“ není platná databáze otázek.";
-    const CString missing = FileErrorMessage(CFileException(CFileException::fileNotFound, ENOENT, bankPath));
-    const Bytes demo = TreeBytes::ReadFile(bankPath);
-    for (const Case& c :
-         {Case{BankFile::Demo, 5, true}, Case{BankFile::Missing, 5, true}, Case{BankFile::Damaged, 5, true},
-          Case{BankFile::Small, 5, false}, Case{BankFile::Demo, 200, false}}) {
-        SCOPED_TRACE(testing::Message() << "bank " << int(c.bank) << ", position " << c.pos);
+    const auto bankOf = [this](int count) {
+        TreeNode bank;
+        bank.SetInt("count", count, 0);
+        EXPECT_TRUE(bank.SaveFile(m_scratch.File("bank.dat")));
+        return TreeBytes::ReadFile(m_scratch.File("bank.dat"));
+    };
+    const struct
+    {
+        const char* name;
+        Bytes bank; // none: no bank file
+        int size;
+        bool fitted;
+        std::vector<CString> boxes; // on creation, then for "Učení" when the bank is empty
+    } cases[] = {
+        {"demo", TreeBytes::ReadFile(bankPath), 200, true, {}},
+        {"small", bankOf(8), 8, true, {}},
+        {"empty", bankOf(0), 0, true, {noQuestion}},
+        {"missing",
+         {},
+         0,
+         false,
+         {FileErrorMessage(CFileException(CFileException::fileNotFound, ENOENT, bankPath)), noQuestion}},
+        {"damaged",
+         {0x1F, 0x8B, 0x08, 0, 'n', 'o', 't', ' ', 'a', ' ', 'b', 'a', 'n', 'k'},
+         0,
+         false,
+         {damaged, damaged}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         std::filesystem::remove(bankPath);
-        if (c.bank == BankFile::Demo) {
-            TreeBytes::WriteFile(bankPath, demo);
-        } else if (c.bank == BankFile::Damaged) {
-            TreeBytes::WriteFile(bankPath,
-                                 {0x1F, 0x8B, 0x08, 0, 'n', 'o', 't', ' ', 'a', ' ', 'b', 'a', 'n', 'k'});
-        } else if (c.bank == BankFile::Small) {
-            TreeNode small;
-            small.SetInt("count", 8, 0);
-            ASSERT_TRUE(small.SaveFile(bankPath));
-        }
-        SaveSettings(Unfinished(c.pos), Cfg());
+        if (!c.bank.empty())
+            TreeBytes::WriteFile(bankPath, c.bank);
+        SaveSettings(Unfinished(), Cfg());
         theSettings = Settings();
         theQuestionBank.RemoveAll();
         MessageBoxRecorder boxes;
         RunLauncher([&](ModalDialog& launcher) {
             // The caption names the demo, but for a bank file that cannot be opened.
             EXPECT_EQ(launcher.Window()->windowTitle(),
-                      c.bank == BankFile::Missing ? QStringLiteral("Vůdce maleho plavidla")
-                                                  : QStringLiteral("Vůdce maleho plavidla - DEMO version"));
+                      c.bank.empty() ? QStringLiteral("Vůdce maleho plavidla")
+                                     : QStringLiteral("Vůdce maleho plavidla - DEMO version"));
+            if (c.size == 0)
+                launcher.Click(IDC_LEARN);
             launcher.Click(IDC_EXIT);
         });
-        EXPECT_EQ(theQuestionBank.GetSize(), c.bank == BankFile::Demo    ? 200
-                                             : c.bank == BankFile::Small ? 8
-                                                                         : 0);
-
-        const std::vector<CString> expected = c.bank == BankFile::Missing   ? std::vector<CString>{missing}
-                                              : c.bank == BankFile::Damaged ? std::vector<CString>{damaged}
-                                                                            : std::vector<CString>{};
-        EXPECT_EQ(boxes.Texts(), expected);
-        if (c.kept) {
-            EXPECT_EQ(TreeBytes::ReadFile(Cfg()), SavedBytes(Unfinished(c.pos)));
-            continue;
-        }
-        TreeNode root;
-        root.LoadFile(Cfg());
-        Settings saved;
-        saved.LoadFromNode(&root);
-        EXPECT_TRUE(saved.m_bZOnlyNew);
-        EXPECT_EQ(saved.m_testCount, c.bank == BankFile::Small ? 0 : 200);
-        EXPECT_EQ(saved.m_nULast, c.bank == BankFile::Small ? 0 : 79);
+        EXPECT_EQ(theQuestionBank.GetSize(), c.size);
+        EXPECT_EQ(boxes.Texts(), c.boxes);
+        Settings expected = Unfinished();
+        if (c.fitted)
+            expected.FitToBank(c.size);
+        EXPECT_EQ(TreeBytes::ReadFile(Cfg()), SavedBytes(expected));
     }
-}
-
-TEST_F(MainDialogTest, UceniNamesABankFileThatIsNoDatabaseApartFromAnEmptyBank)
-{
-    const std::string bankPath = m_dir.File("Demootazky.dat");
-    TreeBytes::WriteFile(bankPath, {'G', 'I', 'F', '8', '9', 'a'});
-    MessageBoxRecorder boxes;
-    RunLauncher([](ModalDialog& launcher) {
-        launcher.Click(IDC_LEARN);
-        launcher.Key(Qt::Key_Escape);
-    });
-    const CString damaged = "Soubor „" + bankPath + "“ není platná databáze otázek.";
-    EXPECT_EQ(boxes.Texts(), (std::vector<CString>{damaged, damaged}));
-
-    TreeNode empty;
-    empty.SetInt("count", 0, 0);
-    ASSERT_TRUE(empty.SaveFile(bankPath));
-    RunLauncher([](ModalDialog& launcher) {
-        launcher.Click(IDC_LEARN);
-        launcher.Key(Qt::Key_Escape);
-    });
-    EXPECT_EQ(boxes.Texts().back(), CString("V databázi otázek není žádná otázka."));
-    EXPECT_EQ(boxes.Texts().size(), 3u);
 }
 
 TEST_F(MainDialogTest, TheProgramFolderIsTheDirectoryOfItsPath)
 {
-    EXPECT_EQ(MainDialog::ExeDirFromPath("navik"), "");
     EXPECT_EQ(MainDialog::ExeDirFromPath("/navik"), "/");
     EXPECT_EQ(MainDialog::ExeDirFromPath("/opt/navik/navik"), "/opt/navik/");
     MainDialog beside;
     EXPECT_EQ(theSettings.m_strExeDir, QCoreApplication::applicationDirPath().toStdString() + "/");
-}
-
-void AltSpace(ModalDialog& launcher)
-{
-    QTest::keyClick(launcher.Window(), Qt::Key_Space, Qt::AltModifier);
 }
 
 // What the platform makes of a right click on the logo's corner, away from the buttons.
@@ -244,13 +205,17 @@ void ExpectAboutBox(ModalDialog& launcher, void (*open)(ModalDialog&), const QSt
     OnNextPopup([item, &opened](QMenu& menu) {
         // The launcher's own system menu ends with a separator and the About item.
         const QList<QAction*> items = menu.actions();
-        if (item == QStringLiteral("&About Navik") && items.size() >= 3) {
+        if (item == QStringLiteral("&About Navik")) {
+            ASSERT_GE(items.size(), 3);
             EXPECT_TRUE(items[items.size() - 2]->isSeparator());
             EXPECT_EQ(items.back()->text(), "&About Navik...");
         }
         OnNextModal([&opened](ModalDialog& about) {
             opened = true;
             EXPECT_EQ(about.Window()->windowTitle(), "About Navik");
+            // The home page is asked for and the box stays open.
+            about.Click(IDC_HOME_PAGE);
+            EXPECT_EQ(QApplication::activeModalWidget(), about.Window());
             about.Click(IDOK);
         });
         ChooseMenuItem(menu, item);
@@ -261,32 +226,22 @@ void ExpectAboutBox(ModalDialog& launcher, void (*open)(ModalDialog&), const QSt
     EXPECT_TRUE(opened) << item.toStdString();
 }
 
+// The About command, and one that differs from it in the low four bits only, open the About
+// box, whose home page button asks for the address and leaves the box open.
 TEST_F(MainDialogTest, KeyRightClickAndLowBitCommandsOpenTheAboutBox)
 {
+    UrlRecorder urls;
     RunLauncher([](ModalDialog& launcher) {
-        ExpectAboutBox(launcher, AltSpace, "&About Navik");
-        ExpectAboutBox(launcher, RightClick, "&About Navik");
-        CMenu* menu = launcher.Dialog()->GetSystemMenu(FALSE);
-        menu->AppendMenu(MF_STRING, 0x0013, "0x0013");
-        menu->AppendMenu(MF_STRING, 0x001F, "0x001F");
-        ExpectAboutBox(launcher, AltSpace, "0x0013");
+        const auto altSpace = [](ModalDialog& modal) {
+            QTest::keyClick(modal.Window(), Qt::Key_Space, Qt::AltModifier);
+        };
+        ExpectAboutBox(launcher, altSpace, "&About Navik");
+        launcher.Dialog()->GetSystemMenu(FALSE)->AppendMenu(MF_STRING, 0x001F, "0x001F");
         ExpectAboutBox(launcher, RightClick, "0x001F");
         launcher.Key(Qt::Key_Escape);
     });
-}
-
-TEST_F(MainDialogTest, HomePageAsksForTheAddressAndTheBoxStaysOpen)
-{
-    UrlRecorder urls;
-    AboutDialog about;
-    RunModal(about, [](ModalDialog& box) {
-        box.Click(IDC_HOME_PAGE);
-        EXPECT_EQ(QApplication::activeModalWidget(), box.Window());
-        EXPECT_TRUE(box.Window()->isVisible());
-        box.Key(Qt::Key_Escape);
-    });
-    EXPECT_EQ(urls.Addresses(),
-              std::vector<CString>{"http://navik.example.org/index.php?page=soft&prg=Navik"});
+    const CString home = "http://navik.example.org/index.php?page=soft&prg=Navik";
+    EXPECT_EQ(urls.Addresses(), (std::vector<CString>{home, home}));
 }
 
 } // namespace

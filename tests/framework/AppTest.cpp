@@ -16,8 +16,6 @@ public:
     {
         ++m_nCalls;
         m_bHadApplication = QApplication::instance() != nullptr;
-        AfxEnableControlContainer();
-        Enable3dControls();
         return FALSE;
     }
 
@@ -34,14 +32,6 @@ TEST(AppTest, WinMainRunsInitInstanceOnceAndEnds)
     EXPECT_EQ(AfxWinMain(1, argv), 0);
     EXPECT_EQ(app.m_nCalls, 1);
     EXPECT_TRUE(app.m_bHadApplication);
-}
-
-TEST(AppTest, WithoutAnApplicationObjectWinMainFails)
-{
-    ASSERT_EQ(AfxGetApp(), nullptr);
-    char name[] = "framework_app_test";
-    char* argv[] = {name, nullptr};
-    EXPECT_EQ(AfxWinMain(1, argv), -1);
 }
 
 } // namespace

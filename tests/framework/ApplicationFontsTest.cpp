@@ -3,15 +3,11 @@
 // the system's aliases, where only the registration can make the names resolve.
 
 #include "framework/qt/ApplicationFonts.h"
-#include "TempDir.h"
 
-#include <QFile>
 #include <QFont>
 #include <QFontInfo>
 
 #include <gtest/gtest.h>
-
-#include <fstream>
 
 namespace {
 
@@ -38,17 +34,6 @@ TEST(ApplicationFonts, TheDialogFacesResolveToTheBundledOnes)
         EXPECT_EQ(Resolved(c.face, true).family(), QString::fromLatin1(c.family));
         EXPECT_EQ(Resolved(c.face, true).styleName(), QStringLiteral("Bold"));
     }
-}
-
-TEST(ApplicationFonts, OnlyTheFolderFontFilesAreRegistered)
-{
-    TempDir dir;
-    ASSERT_TRUE(QFile::copy(QStringLiteral(NAVIK_TEST_FONTS_DIR "/tahomabd.ttf"),
-                            QString::fromStdString(dir.File("tahomabd.ttf"))));
-    std::ofstream(dir.File("README")) << "not a font";
-    std::ofstream(dir.File("broken.ttf")) << "not a font either";
-    EXPECT_EQ(RegisterApplicationFonts(QString::fromStdString(dir.Path())), 1);
-    EXPECT_EQ(RegisterApplicationFonts(QString::fromStdString(dir.File("missing"))), 0);
 }
 
 } // namespace

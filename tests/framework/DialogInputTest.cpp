@@ -2,15 +2,12 @@
 // menu, button clicks as commands and the up-down control.
 
 #include "framework/CDialog.h"
-#include "framework/CMenu.h"
 #include "res/resource.h"
 #include "tests/support/GuiTest.h"
 #include "tests/support/ModalDriver.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
-#include <QLineEdit>
 #include <QMenu>
 #include <QTest>
 
@@ -43,36 +40,14 @@ public:
         CDialog::OnSysCommand(id, param);
     }
 
-protected:
-    BOOL OnInitDialog() override
-    {
-        CDialog::OnInitDialog();
-        if (CMenu* menu = GetSystemMenu(FALSE)) {
-            menu->AppendMenu(MF_SEPARATOR);
-            menu->AppendMenu(MF_STRING, IDM_ABOUTBOX, "&About Navik...");
-        }
-        return TRUE;
-    }
-
 private:
     void OnStartLast() { ++m_nStartLastClicks; }
 };
 
-TEST_F(DialogInputTest, FirstTabStopHasTheFocusAndTabFollowsTheTemplate)
-{
-    InputDialog dialog;
-    RunModal(dialog, [](ModalDialog& modal) {
-        EXPECT_EQ(QApplication::focusWidget(), modal.Control(IDC_START_FIRST));
-        // Tab visits the tab stops in template order and comes round again.
-        for (int id : {IDC_SHOW_ALL, IDOK, IDCANCEL, IDC_START_FIRST}) {
-            modal.Key(Qt::Key_Tab);
-            EXPECT_EQ(QApplication::focusWidget(), modal.Control(id)) << id;
-        }
-        modal.Key(Qt::Key_Escape);
-    });
-}
-
-TEST_F(DialogInputTest, ClickSpaceAndEnterReachTheMappedHandlerOfTheFocusedButton)
+// A click, Space and Enter reach the mapped handler of the focused button; Enter without a
+// focused button is OK, unless OK is disabled. (The first tab stop focused and Tab in template
+// order: the set-ups' key tests.)
+TEST_F(DialogInputTest, ClicksSpaceAndEnter)
 {
     InputDialog dialog;
     const int result = RunModal(dialog, [&dialog](ModalDialog& modal) {
@@ -84,16 +59,7 @@ TEST_F(DialogInputTest, ClickSpaceAndEnterReachTheMappedHandlerOfTheFocusedButto
         EXPECT_EQ(dialog.m_nStartLastClicks, 3);
         modal.Key(Qt::Key_Return);
         EXPECT_EQ(dialog.m_nStartLastClicks, 4);
-        modal.Control(IDCANCEL)->setFocus();
-        modal.Key(Qt::Key_Return);
-    });
-    EXPECT_EQ(result, IDCANCEL);
-}
 
-TEST_F(DialogInputTest, EnterWithoutAFocusedButtonIsOkUnlessOkIsDisabled)
-{
-    InputDialog dialog;
-    const int result = RunModal(dialog, [&dialog](ModalDialog& modal) {
         dialog.GetDlgItem(IDOK)->EnableWindow(FALSE);
         modal.Window()->setFocus();
         modal.Key(Qt::Key_Return);
@@ -103,100 +69,66 @@ TEST_F(DialogInputTest, EnterWithoutAFocusedButtonIsOkUnlessOkIsDisabled)
         modal.Key(Qt::Key_Enter);
     });
     EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(dialog.m_nStartLastClicks, 4);
 }
 
-// Escape is Cancel, the close request the close system command and then Cancel; a dialog
-// that refuses the cancel stays open.
-TEST_F(DialogInputTest, EscapeAndTheCloseRequestCancel)
+// Escape is Cancel; the close request, and the close item of the system menu that a right
+// click on the background opens, are the close system command and then Cancel; a dialog that
+// refuses the cancel stays open. (Alt+Space, and the items the launcher appends: its About box.)
+TEST_F(DialogInputTest, EscapeTheCloseRequestAndTheCloseItemCancel)
 {
-    for (const bool closeRequest : {false, true}) {
-        SCOPED_TRACE(closeRequest ? "close request" : "Escape");
+    const struct
+    {
+        const char* name;
+        void (*leave)(ModalDialog&);
+        bool closeCommand;
+    } ways[] = {
+        {"Escape", [](ModalDialog& modal) { modal.Key(Qt::Key_Escape); }, false},
+        {"close request", [](ModalDialog& modal) { modal.Window()->close(); }, true},
+        {"close item",
+         [](ModalDialog& modal) {
+             OnNextPopup([](QMenu& menu) { ChooseMenuItem(menu, QStringLiteral(u"Zavřít\tAlt+F4")); });
+             // The top left corner is dialog background.
+             QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(2, 2),
+                                     modal.Window()->mapToGlobal(QPoint(2, 2)));
+             QApplication::sendEvent(modal.Window(), &click);
+         },
+         true},
+    };
+    for (const auto& way : ways) {
+        SCOPED_TRACE(way.name);
         InputDialog dialog;
         dialog.m_bRefuseCancel = true;
         const int result = RunModal(dialog, [&](ModalDialog& modal) {
-            const auto leave = [&] {
-                closeRequest ? void(modal.Window()->close()) : modal.Key(Qt::Key_Escape);
-            };
-            leave();
+            way.leave(modal);
             EXPECT_EQ(dialog.m_nCancelRequests, 1);
             EXPECT_TRUE(modal.Window()->isVisible());
             dialog.m_bRefuseCancel = false;
-            leave();
+            way.leave(modal);
         });
         EXPECT_EQ(result, IDCANCEL);
         EXPECT_EQ(dialog.m_nCancelRequests, 2);
         EXPECT_EQ(dialog.m_sysCommands,
-                  closeRequest ? (std::vector<UINT>{SC_CLOSE, SC_CLOSE}) : std::vector<UINT>{});
+                  way.closeCommand ? (std::vector<UINT>{SC_CLOSE, SC_CLOSE}) : std::vector<UINT>{});
     }
-}
-
-// A right click on the background opens the system menu: the close item and those appended,
-// and the one chosen is a system command. (Alt+Space and the appended items chosen: the
-// launcher's About box.)
-TEST_F(DialogInputTest, RightClickOnTheBackgroundOpensTheSystemMenuAndTheChoiceIsASystemCommand)
-{
-    InputDialog dialog;
-    QStringList items;
-    const int result = RunModal(dialog, [&](ModalDialog& modal) {
-        OnNextPopup([&](QMenu& menu) {
-            for (const QAction* action : menu.actions())
-                items << (action->isSeparator() ? QStringLiteral("-") : action->text());
-            ChooseMenuItem(menu, QStringLiteral(u"Zavřít"));
-        });
-        // The top left corner is dialog background.
-        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(2, 2),
-                                modal.Window()->mapToGlobal(QPoint(2, 2)));
-        QApplication::sendEvent(modal.Window(), &click);
-    });
-    EXPECT_EQ(result, IDCANCEL);
-    EXPECT_EQ(items, (QStringList{QStringLiteral(u"Zavřít\tAlt+F4"), QStringLiteral("-"),
-                                  QStringLiteral("&About Navik...")}));
-    EXPECT_EQ(dialog.m_sysCommands, std::vector<UINT>{SC_CLOSE});
-}
-
-TEST_F(DialogInputTest, DialogWithoutSystemMenuStyleHasNone)
-{
-    struct Popup : CDialog
-    {
-        Popup() : CDialog(IDD_WRONG_ANSWER) {}
-    } dialog;
-    RunModal(dialog, [&dialog](ModalDialog& modal) {
-        EXPECT_EQ(dialog.GetSystemMenu(FALSE), nullptr);
-        modal.Click(IDOK);
-    });
-}
-
-class SpinDialog : public CDialog
-{
-public:
-    SpinDialog() : CDialog(IDD_EXAM_SETTINGS) {}
-};
-
-void ClickArrow(ModalDialog& modal, bool up)
-{
-    QWidget* spin = modal.Control(IDC_QUESTION_COUNT_SPIN);
-    const QPoint point(spin->width() / 2, up ? spin->height() / 4 : spin->height() * 3 / 4);
-    QTest::mouseClick(spin, Qt::LeftButton, Qt::NoModifier, point);
 }
 
 TEST_F(DialogInputTest, UpDownStepsTheEditWithinZeroToThousand)
 {
-    SpinDialog dialog;
+    CDialog dialog(IDD_EXAM_SETTINGS);
     RunModal(dialog, [](ModalDialog& modal) {
         CWnd* edit = modal.Dialog()->GetDlgItem(IDC_QUESTION_COUNT);
+        QWidget* spin = modal.Control(IDC_QUESTION_COUNT_SPIN);
         const struct
         {
             const char* before;
             bool up;
             const char* after;
-        } steps[] = {{"70", true, "71"},
-                     {"71", false, "70"},
-                     {"70", false, "69"},
-                     {"0", false, "0"},
-                     {"1000", true, "1000"}};
+        } steps[] = {{"70", true, "71"}, {"70", false, "69"}, {"0", false, "0"}, {"1000", true, "1000"}};
         for (const auto& step : steps) {
             edit->SetWindowText(step.before);
-            ClickArrow(modal, step.up);
+            const QPoint arrow(spin->width() / 2, step.up ? spin->height() / 4 : spin->height() * 3 / 4);
+            QTest::mouseClick(spin, Qt::LeftButton, Qt::NoModifier, arrow);
             EXPECT_EQ(edit->GetWindowText(), CString(step.after)) << step.before;
         }
         modal.Key(Qt::Key_Escape);

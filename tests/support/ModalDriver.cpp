@@ -6,8 +6,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDialog>
-#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -28,15 +28,13 @@ void WhenFound(std::function<QWidget*()> find, std::function<void(QWidget*)> fou
                const char* what)
 {
     auto* timer = new QTimer;
-    auto* clock = new QElapsedTimer;
-    clock->start();
-    QObject::connect(timer, &QTimer::timeout, [timer, clock, find, found, timeoutMs, what] {
+    const QDeadlineTimer deadline(timeoutMs);
+    QObject::connect(timer, &QTimer::timeout, [timer, deadline, find, found, timeoutMs, what] {
         QWidget* widget = find();
-        if (!widget && clock->elapsed() < timeoutMs)
+        if (!widget && !deadline.hasExpired())
             return;
         timer->stop();
         timer->deleteLater();
-        delete clock;
         if (widget)
             found(widget);
         else
