@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -18,14 +19,6 @@
 namespace {
 
 constexpr uid_t kNobody = 65534;
-
-bool IsFolder(const std::string& path)
-{
-    struct stat info
-    {
-    };
-    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
 
 TEST(UserFiles, AWritableProgramFolderKeepsThem)
 {
@@ -98,17 +91,18 @@ protected:
         if (root && (setgroups(0, nullptr) != 0 || setresgid(kNobody, kNobody, kNobody) != 0 ||
                      setresuid(kNobody, kNobody, kNobody) != 0))
             return std::string("cannot become nobody: ") + std::strerror(errno);
-        const std::string folder = expected.substr(0, expected.rfind('/'));
+        const std::filesystem::path folder = expected.substr(0, expected.rfind('/'));
+        std::error_code ignored;
         std::string failure;
         const std::string read = UserFiles::PathOf(m_program.Path() + "/", "navik.cfg");
         if (read != expected)
             failure += "read from " + read + "; ";
-        if (IsFolder(folder))
+        if (std::filesystem::is_directory(folder, ignored))
             failure += "reading made the folder; ";
         const std::string written = UserFiles::PathForWriting(m_program.Path() + "/", "navik.cfg");
         if (written != expected)
             failure += "written to " + written + "; ";
-        if (!IsFolder(folder))
+        if (!std::filesystem::is_directory(folder, ignored))
             failure += "writing did not make the folder; ";
         return failure;
     }
