@@ -20,16 +20,7 @@ namespace {
 
 constexpr uid_t kNobody = 65534;
 
-TEST(UserFiles, AWritableProgramFolderKeepsThem)
-{
-    TempDir program;
-    EXPECT_FALSE(UserFiles::RefusesFiles(program.Path()));
-    EXPECT_EQ(UserFiles::PathOf(program.Path() + "/", "navik.cfg"), program.File("navik.cfg"));
-    EXPECT_EQ(UserFiles::PathForWriting(program.Path(), "navik.cfg"), program.File("navik.cfg"));
-    EXPECT_EQ(UserFiles::PathOf("", "navik.cfg"), "navik.cfg");
-    EXPECT_TRUE(program.Entries().empty());
-}
-
+// A writable program folder keeping the files, and no probe left in it, is MainDialogTest's.
 TEST(UserFiles, ARefusingFolderSendsThemToTheConfigurationFolder)
 {
     EXPECT_EQ(UserFiles::Folder("/opt/navik/", false, "/home/u/cfg"), "/opt/navik/");
@@ -37,6 +28,7 @@ TEST(UserFiles, ARefusingFolderSendsThemToTheConfigurationFolder)
     EXPECT_EQ(UserFiles::Folder("/opt/navik/", true, "/home/u/cfg"), "/home/u/cfg/navik/");
     EXPECT_EQ(UserFiles::Folder("/opt/navik/", true, "/home/u/cfg/"), "/home/u/cfg/navik/");
     EXPECT_EQ(UserFiles::Folder("/opt/navik/", true, ""), "/opt/navik/");
+    EXPECT_EQ(UserFiles::Folder("", false, "/home/u/cfg"), "");
 
     EXPECT_EQ(UserFiles::PosixConfigRoot("/home/u/cfg", "/home/u"), "/home/u/cfg");
     EXPECT_EQ(UserFiles::PosixConfigRoot(nullptr, "/home/u"), "/home/u/.config");
