@@ -97,7 +97,6 @@ TEST(TreeNode, GetTextAlwaysAssignsAndStopsAtZeroAndAt1099Bytes)
     node.SetText("long", std::string(1500, 'x'), 0);
     node.SetText("empty", "", 0);
     node.SetInt("number", 1, 0);
-    EXPECT_EQ(node.GetValueAt(0).GetSize(), static_cast<int>(std::string("Učení").size()));
 
     const struct
     {
