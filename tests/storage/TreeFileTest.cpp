@@ -3,10 +3,6 @@
 #include <filesystem>
 #include <random>
 
-#ifndef _WIN32
-#include <sys/stat.h>
-#endif
-
 #include "MissingPathErrors.h"
 #include "SameTree.h"
 #include "TempDir.h"
@@ -373,15 +369,11 @@ TEST(TreeFileErrors, AReplacementKeepsThePermissionsOfTheOldFile)
     TempDir dir;
     const std::string path = dir.File("navik.cfg");
     ASSERT_TRUE(TreeNode().SaveFile(path));
-    ASSERT_EQ(chmod(path.c_str(), 0640), 0);
+    std::filesystem::permissions(path, std::filesystem::perms(0640));
     TreeNode root;
     root.SetInt("new", 1, 0);
     ASSERT_TRUE(root.SaveFile(path));
-    struct stat info
-    {
-    };
-    ASSERT_EQ(stat(path.c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 07777, 0640u);
+    EXPECT_EQ(std::filesystem::status(path).permissions(), std::filesystem::perms(0640));
     EXPECT_EQ(dir.Entries(), std::vector<std::string>{"navik.cfg"});
     TreeNode reread;
     reread.LoadFile(path);

@@ -52,11 +52,8 @@ TEST(UserFiles, MakeFoldersMakesTheMissingOnesPrivate)
     TempDir dir;
     const std::string folder = dir.File("a/b/navik/");
     ASSERT_TRUE(UserFiles::MakeFolders(folder));
-    struct stat info
-    {
-    };
-    ASSERT_EQ(stat(folder.c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0700u);
+    EXPECT_EQ(std::filesystem::status(folder).permissions() & std::filesystem::perms::all,
+              std::filesystem::perms(0700));
     EXPECT_TRUE(UserFiles::MakeFolders(folder));
 
     std::ofstream(dir.File("file")) << "x";
