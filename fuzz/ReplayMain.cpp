@@ -7,10 +7,9 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <string>
 #include <vector>
+
+#include "TreeBytes.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 
@@ -35,14 +34,13 @@ int main(int argc, char** argv)
         return 1;
     }
     for (const auto& path : inputs) {
-        std::ifstream in(path, std::ios::binary);
-        if (!in) {
+        if (!std::filesystem::is_regular_file(path)) {
             std::fprintf(stderr, "cannot read %s\n", path.c_str());
             return 1;
         }
-        const std::vector<char> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        const TreeBytes::Bytes bytes = TreeBytes::ReadFile(path.string());
         std::printf("%s\n", path.filename().c_str());
-        LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+        LLVMFuzzerTestOneInput(bytes.data(), bytes.size());
     }
     std::printf("replayed %zu inputs\n", inputs.size());
     return 0;

@@ -2,7 +2,9 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
+#include <numeric>
 #include <stdexcept>
 #include <zlib.h>
 
@@ -179,11 +181,7 @@ Payload& Payload::IntValue(std::int32_t nameIndex, std::int32_t index, std::int3
 Bytes Payload::Finish() const
 {
     Bytes out = m_bytes;
-    std::uint8_t checksum = 0;
-    for (std::uint8_t byte : out) {
-        checksum ^= byte;
-    }
-    out.push_back(checksum);
+    out.push_back(std::accumulate(out.begin(), out.end(), std::uint8_t{0}, std::bit_xor<std::uint8_t>()));
     return out;
 }
 

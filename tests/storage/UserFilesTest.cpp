@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -19,24 +20,7 @@ namespace {
 
 constexpr uid_t kNobody = 65534;
 
-bool IsFolder(const std::string& path)
-{
-    struct stat info
-    {
-    };
-    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
-TEST(UserFiles, AWritableProgramFolderKeepsThem)
-{
-    TempDir program;
-    EXPECT_FALSE(UserFiles::RefusesFiles(program.Path()));
-    EXPECT_EQ(UserFiles::PathOf(program.Path() + "/", "navik.cfg"), program.File("navik.cfg"));
-    EXPECT_EQ(UserFiles::PathForWriting(program.Path(), "navik.cfg"), program.File("navik.cfg"));
-    EXPECT_EQ(UserFiles::PathOf("", "navik.cfg"), "navik.cfg");
-    EXPECT_TRUE(program.Entries().empty());
-}
-
+// A writable program folder keeping the files, and no probe left in it, is MainDialogTest's.
 TEST(UserFiles, ARefusingFolderSendsThemToTheConfigurationFolder)
 {
     EXPECT_EQ(UserFiles::Folder("/opt/navik/", false, "/home/u/cfg"), "/opt/navik/");
@@ -44,6 +28,7 @@ TEST(UserFiles, ARefusingFolderSendsThemToTheConfigurationFolder)
     EXPECT_EQ(UserFiles::Folder("/opt/navik/", true, "/home/u/cfg"), "/home/u/cfg/navik/");
     EXPECT_EQ(UserFiles::Folder("/opt/navik/", true, "/home/u/cfg/"), "/home/u/cfg/navik/");
     EXPECT_EQ(UserFiles::Folder("/opt/navik/", true, ""), "/opt/navik/");
+    EXPECT_EQ(UserFiles::Folder("", false, "/home/u/cfg"), "");
 
     EXPECT_EQ(UserFiles::PosixConfigRoot("/home/u/cfg", "/home/u"), "/home/u/cfg");
     EXPECT_EQ(UserFiles::PosixConfigRoot(nullptr, "/home/u"), "/home/u/.config");
@@ -67,11 +52,8 @@ TEST(UserFiles, MakeFoldersMakesTheMissingOnesPrivate)
     TempDir dir;
     const std::string folder = dir.File("a/b/navik/");
     ASSERT_TRUE(UserFiles::MakeFolders(folder));
-    struct stat info
-    {
-    };
-    ASSERT_EQ(stat(folder.c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0700u);
+    EXPECT_EQ(std::filesystem::status(folder).permissions() & std::filesystem::perms::all,
+              std::filesystem::perms(0700));
     EXPECT_TRUE(UserFiles::MakeFolders(folder));
 
     std::ofstream(dir.File("file")) << "x";
@@ -98,17 +80,18 @@ protected:
         if (root && (setgroups(0, nullptr) != 0 || setresgid(kNobody, kNobody, kNobody) != 0 ||
                      setresuid(kNobody, kNobody, kNobody) != 0))
             return std::string("cannot become nobody: ") + std::strerror(errno);
-        const std::string folder = expected.substr(0, expected.rfind('/'));
+        const std::filesystem::path folder = expected.substr(0, expected.rfind('/'));
+        std::error_code ignored;
         std::string failure;
         const std::string read = UserFiles::PathOf(m_program.Path() + "/", "navik.cfg");
         if (read != expected)
             failure += "read from " + read + "; ";
-        if (IsFolder(folder))
+        if (std::filesystem::is_directory(folder, ignored))
             failure += "reading made the folder; ";
         const std::string written = UserFiles::PathForWriting(m_program.Path() + "/", "navik.cfg");
         if (written != expected)
             failure += "written to " + written + "; ";
-        if (!IsFolder(folder))
+        if (!std::filesystem::is_directory(folder, ignored))
             failure += "writing did not make the folder; ";
         return failure;
     }
