@@ -5,9 +5,9 @@
 #include <string>
 
 #include "FuzzSupport.h"
+#include "model/PersistedSettings.h"
 #include "model/Settings.h"
 #include "storage/TreeNode.h"
-#include "tests/reliability/SettingsRecords.h"
 
 namespace {
 
@@ -40,7 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     restored.SaveToNode(&saved);
     Settings again;
     again.LoadFromNode(&saved);
-    FuzzCheck(SamePersisted(restored, again), "a restored record is stored and read back unchanged");
+    FuzzCheck(PersistedSettings::Same(restored, again),
+              "a restored record is stored and read back unchanged");
 
     for (const int bankSize : {0, 1, 7, 70, 200, 1000, 1500}) {
         Settings fitted = restored;
@@ -48,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         CheckFitted(fitted, bankSize);
         Settings twice = fitted;
         twice.FitToBank(bankSize);
-        FuzzCheck(SamePersisted(fitted, twice), "fitting a fitted record changes nothing");
+        FuzzCheck(PersistedSettings::Same(fitted, twice), "fitting a fitted record changes nothing");
     }
     return 0;
 }

@@ -104,7 +104,7 @@ TEST_F(ReadOnlyProgramFolder, FilesGoToXdgConfigHomeOrElseToTheHomesConfigFolder
 {
     for (const bool xdg : {true, false}) {
         SCOPED_TRACE(xdg ? "XDG_CONFIG_HOME set" : "no XDG_CONFIG_HOME");
-        const ChildOutcome outcome = RunInChild([this, xdg] {
+        const std::string failure = RunInChild([this, xdg] {
             if (xdg)
                 setenv("XDG_CONFIG_HOME", m_user.File("config").c_str(), 1);
             else
@@ -112,7 +112,7 @@ TEST_F(ReadOnlyProgramFolder, FilesGoToXdgConfigHomeOrElseToTheHomesConfigFolder
             setenv("HOME", (xdg ? m_user.File("home") : m_user.Path()).c_str(), 1);
             return Located(m_user.File(xdg ? "config/navik/navik.cfg" : ".config/navik/navik.cfg"));
         });
-        EXPECT_EQ(outcome.failure, "");
+        EXPECT_EQ(failure, "");
     }
     EXPECT_TRUE(m_program.Entries().empty());
 }
