@@ -100,10 +100,6 @@ TEST(Settings, MissingOrDifferentlyTypedKeysKeepTheirDefaults)
     EXPECT_EQ(s.m_test[3], 77);
     EXPECT_EQ(s.m_test[2], 0);
     EXPECT_TRUE(s.m_bUShowAll);
-
-    s.LoadFromNode(nullptr);
-    Settings().SaveToNode(nullptr);
-    EXPECT_EQ(s.m_nZPocetOtazek, 30);
 }
 
 Settings StoredTest(int count, int pos)

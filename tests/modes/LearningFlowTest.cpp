@@ -1,13 +1,12 @@
-// Learning from the launcher's "Učení": the set-up dialog shows and writes the choices, the
-// question window opens where they say, the question on screen when it closes is
-// remembered, and nothing of the stored test changes. Where learning starts is the
-// navigation's own test.
+// Learning from the launcher's "Učení": the question window opens where the set-up says, the
+// question on screen when it closes is remembered, and nothing of the stored test changes.
+// Where learning starts is the navigation's own test; the set-up's choices are the set-up
+// keys' test.
 
 #include "ModesGuiSupport.h"
 
 #include "app/MainDialog.h"
 #include "model/ModelObjects.h"
-#include "modes/dialogs/LearnSettingsDialog.h"
 #include "res/resource.h"
 
 #include "TempDir.h"
@@ -16,40 +15,10 @@
 
 #include <functional>
 #include <tuple>
-#include <vector>
 
 namespace {
 
 using LearningFlowTest = ModesTest;
-
-TEST_F(LearningFlowTest, SetupShowsTheStoredChoicesAndOnlyOkWritesThem)
-{
-    using Choices = std::vector<bool>;
-    Choices shown;
-    // Reads the choices shown, picks the two others and closes with the button close, or
-    // with Escape for 0.
-    const auto choose = [&shown](int close) {
-        LearnSettingsDialog dialog;
-        return RunModal(dialog, [close, &shown](ModalDialog& modal) {
-            shown = {ChoiceChecked(modal, IDC_SHOW_ALL), ChoiceChecked(modal, IDC_SHOW_CORRECT),
-                     ChoiceChecked(modal, IDC_START_FIRST), ChoiceChecked(modal, IDC_START_LAST)};
-            modal.Click(IDC_SHOW_CORRECT);
-            modal.Click(IDC_START_LAST);
-            if (close != 0)
-                modal.Click(close);
-            else
-                modal.Key(Qt::Key_Escape);
-        });
-    };
-    for (int close : {IDCANCEL, 0, IDOK}) {
-        EXPECT_EQ(choose(close), close == IDOK ? IDOK : IDCANCEL);
-        EXPECT_EQ(shown, (Choices{true, false, true, false}));
-    }
-    EXPECT_FALSE(theSettings.m_bUShowAll);
-    EXPECT_EQ(theSettings.m_nUZacatek, 1);
-    choose(IDCANCEL);
-    EXPECT_EQ(shown, (Choices{false, true, false, true}));
-}
 
 TEST_F(LearningFlowTest, ReopensOnTheLastShownQuestionAndLeavesTheStoredTestAlone)
 {

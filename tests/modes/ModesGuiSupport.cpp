@@ -62,13 +62,7 @@ void StoreTest(const std::vector<int>& list)
 void SaveBank(const std::string& path)
 {
     TreeNode root;
-    root.SetInt("count", theQuestionBank.GetSize(), 0);
-    for (int i = 0; i < theQuestionBank.GetSize(); ++i) {
-        TreeNode& node = root.AddChild("otazka", i);
-        for (int t = 0; t < 4; ++t)
-            node.SetText("text", theQuestionBank[i].m_strText[std::size_t(t)], t);
-        node.SetInt("odpoved", theQuestionBank[i].m_nAnswer, 0);
-    }
+    theQuestionBank.SaveToNode(root);
     ASSERT_TRUE(root.SaveFile(path));
 }
 

@@ -1,7 +1,8 @@
 // The learning and exam set-ups from the keyboard, with real key presses in their modal loops:
 // the arrow keys move the focus and the check round a group of choices and never into the
 // next group, a group is one tab stop on its checked choice, Enter with a choice focused is
-// OK, and once the keyboard has moved the focus the focused button shows a dotted rectangle.
+// OK and Escape writes nothing, and once the keyboard has moved the focus the focused button
+// shows a dotted rectangle.
 
 #include "ModesGuiSupport.h"
 
@@ -30,25 +31,36 @@ void Step(const ModalDialog& modal, int key, int id, bool checked = true, bool b
     }
 }
 
-TEST_F(SetupKeysTest, LearningSetUpTakesItsChoicesFromTheArrowsAndEnterIsOk)
+TEST_F(SetupKeysTest, LearningSetUpShowsTheStoredChoicesTakesOthersFromTheArrowsAndOnlyEnterWritesThem)
 {
-    LearnSettingsDialog dialog;
-    const int result = RunModal(dialog, [](ModalDialog& modal) {
-        ASSERT_EQ(QApplication::focusWidget(), modal.Control(IDC_START_FIRST));
-        Step(modal, Qt::Key_Down, IDC_START_LAST);
-        EXPECT_FALSE(ChoiceChecked(modal, IDC_START_FIRST));
-        Step(modal, Qt::Key_Down, IDC_START_FIRST); // round the group, not on into the next
-        Step(modal, Qt::Key_Up, IDC_START_LAST);
-        Step(modal, Qt::Key_Tab, IDC_SHOW_ALL);
-        Step(modal, Qt::Key_Right, IDC_SHOW_CORRECT);
-        EXPECT_TRUE(ChoiceChecked(modal, IDC_START_LAST));
-        // Back over the first choice of the group into the other group, on its checked choice.
-        Step(modal, Qt::Key_Tab, IDC_START_LAST, true, true);
-        modal.Key(Qt::Key_Return);
-    });
-    EXPECT_EQ(result, IDOK);
+    for (const int close : {Qt::Key_Escape, Qt::Key_Return}) {
+        SCOPED_TRACE(close == Qt::Key_Return ? "Enter" : "Escape");
+        LearnSettingsDialog dialog;
+        const int result = RunModal(dialog, [close](ModalDialog& modal) {
+            // The stored choices, also after the arrows' choices were left with Escape.
+            EXPECT_TRUE(ChoiceChecked(modal, IDC_SHOW_ALL));
+            ASSERT_EQ(QApplication::focusWidget(), modal.Control(IDC_START_FIRST));
+            Step(modal, Qt::Key_Down, IDC_START_LAST);
+            EXPECT_FALSE(ChoiceChecked(modal, IDC_START_FIRST));
+            Step(modal, Qt::Key_Down, IDC_START_FIRST); // round the group, not on into the next
+            Step(modal, Qt::Key_Up, IDC_START_LAST);
+            Step(modal, Qt::Key_Tab, IDC_SHOW_ALL);
+            Step(modal, Qt::Key_Right, IDC_SHOW_CORRECT);
+            EXPECT_TRUE(ChoiceChecked(modal, IDC_START_LAST));
+            // Back over the first choice of the group into the other group, on its checked choice.
+            Step(modal, Qt::Key_Tab, IDC_START_LAST, true, true);
+            modal.Key(close);
+        });
+        EXPECT_EQ(result, close == Qt::Key_Return ? IDOK : IDCANCEL);
+    }
     EXPECT_EQ(theSettings.m_nUZacatek, 1);
     EXPECT_FALSE(theSettings.m_bUShowAll);
+    LearnSettingsDialog again;
+    RunModal(again, [](ModalDialog& modal) {
+        EXPECT_TRUE(ChoiceChecked(modal, IDC_SHOW_CORRECT));
+        EXPECT_TRUE(ChoiceChecked(modal, IDC_START_LAST));
+        modal.Key(Qt::Key_Escape);
+    });
 }
 
 TEST_F(SetupKeysTest, ExamSetUpArrowsStayInTheirGroupAndAChoiceTheyCheckIsAClick)
