@@ -114,8 +114,8 @@ protected:
     MessageBoxRecorder m_boxes;
 };
 
-// Whether a correction test is offered after no wrong answer is the last results of the whole
-// exam below.
+// That no correction test is offered after a test without wrong answers is checked in the
+// last results of the whole exam below.
 TEST_F(ExamFlowTest, TheResultsShowEachCountInItsPlaceAndColourAndOfferACorrectionTest)
 {
     const QRgb green = qRgb(0, 128, 0);
