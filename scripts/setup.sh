@@ -22,7 +22,7 @@ navik_sudo() {
 navik_install_packages() {
     local missing=()
     for p in "${NAVIK_PACKAGES[@]}"; do
-        if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        if [ "$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null)" != "install ok installed" ]; then
             missing+=("$p")
         fi
     done
