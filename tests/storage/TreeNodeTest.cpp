@@ -5,7 +5,8 @@
 
 #include "storage/TreeNode.h"
 
-// Byte order and the written name table are in TreeFileTest's golden bytes.
+// Byte order and the written name table are in TreeFileTest's golden bytes, names that differ
+// only in case in its random round trip.
 namespace {
 
 TEST(TreeNode, ValuesAndChildrenAreAddressedByExactNameAndIndex)
@@ -38,13 +39,6 @@ TEST(TreeNode, ValuesAndChildrenAreAddressedByExactNameAndIndex)
     bool b = false;
     EXPECT_TRUE(root.GetBool("a", b, 1));
     EXPECT_TRUE(b);
-
-    std::vector<std::string> table;
-    EXPECT_EQ(TreeNode::AddName(table, "Main"), 0);
-    EXPECT_EQ(TreeNode::AddName(table, "m_test"), 1);
-    EXPECT_EQ(TreeNode::AddName(table, "Main"), 0);
-    EXPECT_EQ(TreeNode::AddName(table, "main"), 2);
-    EXPECT_EQ(table, (std::vector<std::string>{"Main", "m_test", "main"}));
 }
 
 TEST(TreeNode, TypedGettersTakeOnlyTheirTypeCodeAndSize)
