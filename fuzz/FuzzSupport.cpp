@@ -4,8 +4,10 @@
 #include <cstdlib>
 #include <unistd.h>
 
+#include "SameTree.h"
 #include "TempDir.h"
 #include "TreeBytes.h"
+#include "storage/TreeNode.h"
 
 std::string ScratchPath(const char* name)
 {
@@ -48,4 +50,19 @@ void FuzzCheck(bool condition, const char* promise)
         std::fprintf(stderr, "broken promise: %s\n", promise);
         std::abort();
     }
+}
+
+void LoadTreeFileAndCheck(const std::uint8_t* data, std::size_t size)
+{
+    const std::string input = WriteScratchFile("input", data, size);
+    TreeNode node;
+    if (node.LoadFileWithStatus(input) != TreeLoadStatus::Loaded) {
+        FuzzCheck(SameTree(node, TreeNode()), "a refused file leaves the node unchanged");
+        return;
+    }
+    const std::string copy = ScratchPath("copy");
+    FuzzCheck(node.SaveFile(copy), "a tree that was read can be written");
+    TreeNode reread;
+    FuzzCheck(reread.LoadFileWithStatus(copy) == TreeLoadStatus::Loaded, "a written tree reads back");
+    FuzzCheck(SameTree(node, reread), "a written tree reads back identically");
 }

@@ -25,3 +25,8 @@ std::vector<std::uint8_t> TreeFileFromInput(const std::uint8_t* data, std::size_
 
 // Aborts, naming the promise, when it is broken; libFuzzer then keeps the input as a crash.
 void FuzzCheck(bool condition, const char* promise);
+
+// Writes the bytes as a file, reads it with the tree reader and checks the reader's promises
+// beyond "no crash, no out-of-bounds access": a refused file leaves the node as it was, and a
+// tree that was read can be written again and reads back identically.
+void LoadTreeFileAndCheck(const std::uint8_t* data, std::size_t size);

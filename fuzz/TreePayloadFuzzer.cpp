@@ -2,7 +2,6 @@
 // (FrameTreePayload) so that mutations reach the payload parser.
 
 #include "FuzzSupport.h"
-#include "TreeFuzzCheck.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
