@@ -21,10 +21,10 @@ std::string ScratchPath(const char* name)
     return dir.File(name);
 }
 
-std::string WriteScratchFile(const char* name, const std::uint8_t* data, std::size_t size)
+std::string WriteScratchFile(const char* name, const std::vector<std::uint8_t>& bytes)
 {
     const std::string path = ScratchPath(name);
-    TreeBytes::WriteFile(path, TreeBytes::Bytes(data, data + size));
+    TreeBytes::WriteFile(path, bytes);
     return path;
 }
 
@@ -36,12 +36,11 @@ std::vector<std::uint8_t> FrameTreePayload(const std::uint8_t* data, std::size_t
         TreeBytes::GzipHeader(), 1);
 }
 
-std::vector<std::uint8_t> TreeFileFromInput(const std::uint8_t* data, std::size_t size)
+std::string WriteTreeScratchFile(const char* name, const std::uint8_t* data, std::size_t size)
 {
-    if (size >= 2 && data[0] == 0x1F && data[1] == 0x8B) {
-        return {data, data + size};
-    }
-    return FrameTreePayload(data, size);
+    const bool whole = size >= 2 && data[0] == 0x1F && data[1] == 0x8B;
+    return WriteScratchFile(name, whole ? std::vector<std::uint8_t>(data, data + size)
+                                        : FrameTreePayload(data, size));
 }
 
 void FuzzCheck(bool condition, const char* promise)
@@ -52,9 +51,9 @@ void FuzzCheck(bool condition, const char* promise)
     }
 }
 
-void LoadTreeFileAndCheck(const std::uint8_t* data, std::size_t size)
+void LoadTreeFileAndCheck(const std::vector<std::uint8_t>& file)
 {
-    const std::string input = WriteScratchFile("input", data, size);
+    const std::string input = WriteScratchFile("input", file);
     TreeNode node;
     if (node.LoadFileWithStatus(input) != TreeLoadStatus::Loaded) {
         FuzzCheck(SameTree(node, TreeNode()), "a refused file leaves the node unchanged");

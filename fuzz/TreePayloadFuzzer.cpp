@@ -5,7 +5,6 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const std::vector<std::uint8_t> file = FrameTreePayload(data, size);
-    LoadTreeFileAndCheck(file.data(), file.size());
+    LoadTreeFileAndCheck(FrameTreePayload(data, size));
     return 0;
 }

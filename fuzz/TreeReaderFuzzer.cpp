@@ -4,6 +4,6 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    LoadTreeFileAndCheck(data, size);
+    LoadTreeFileAndCheck({data, data + size});
     return 0;
 }
