@@ -4,8 +4,10 @@
 #include <cstdlib>
 #include <unistd.h>
 
+#include "SameTree.h"
 #include "TempDir.h"
 #include "TreeBytes.h"
+#include "storage/TreeNode.h"
 
 std::string ScratchPath(const char* name)
 {
@@ -19,10 +21,10 @@ std::string ScratchPath(const char* name)
     return dir.File(name);
 }
 
-std::string WriteScratchFile(const char* name, const std::uint8_t* data, std::size_t size)
+std::string WriteScratchFile(const char* name, const std::vector<std::uint8_t>& bytes)
 {
     const std::string path = ScratchPath(name);
-    TreeBytes::WriteFile(path, TreeBytes::Bytes(data, data + size));
+    TreeBytes::WriteFile(path, bytes);
     return path;
 }
 
@@ -34,12 +36,11 @@ std::vector<std::uint8_t> FrameTreePayload(const std::uint8_t* data, std::size_t
         TreeBytes::GzipHeader(), 1);
 }
 
-std::vector<std::uint8_t> TreeFileFromInput(const std::uint8_t* data, std::size_t size)
+std::string WriteTreeScratchFile(const char* name, const std::uint8_t* data, std::size_t size)
 {
-    if (size >= 2 && data[0] == 0x1F && data[1] == 0x8B) {
-        return {data, data + size};
-    }
-    return FrameTreePayload(data, size);
+    const bool whole = size >= 2 && data[0] == 0x1F && data[1] == 0x8B;
+    return WriteScratchFile(name, whole ? std::vector<std::uint8_t>(data, data + size)
+                                        : FrameTreePayload(data, size));
 }
 
 void FuzzCheck(bool condition, const char* promise)
@@ -48,4 +49,19 @@ void FuzzCheck(bool condition, const char* promise)
         std::fprintf(stderr, "broken promise: %s\n", promise);
         std::abort();
     }
+}
+
+void LoadTreeFileAndCheck(const std::vector<std::uint8_t>& file)
+{
+    const std::string input = WriteScratchFile("input", file);
+    TreeNode node;
+    if (node.LoadFileWithStatus(input) != TreeLoadStatus::Loaded) {
+        FuzzCheck(SameTree(node, TreeNode()), "a refused file leaves the node unchanged");
+        return;
+    }
+    const std::string copy = ScratchPath("copy");
+    FuzzCheck(node.SaveFile(copy), "a tree that was read can be written");
+    TreeNode reread;
+    FuzzCheck(reread.LoadFileWithStatus(copy) == TreeLoadStatus::Loaded, "a written tree reads back");
+    FuzzCheck(SameTree(node, reread), "a written tree reads back identically");
 }

@@ -19,8 +19,7 @@ bool FitsTheTextBuffer(const std::string& text)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const std::vector<std::uint8_t> file = TreeFileFromInput(data, size);
-    const std::string path = WriteScratchFile("bank", file.data(), file.size());
+    const std::string path = WriteTreeScratchFile("bank", data, size);
 
     QuestionBank bank;
     LoadQuestionDatabase(path, bank);

@@ -29,8 +29,7 @@ void CheckFitted(const Settings& s, int bankSize)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const std::vector<std::uint8_t> file = TreeFileFromInput(data, size);
-    const std::string path = WriteScratchFile("navik.cfg", file.data(), file.size());
+    const std::string path = WriteTreeScratchFile("navik.cfg", data, size);
 
     TreeNode root;
     root.LoadFile(path);

@@ -2,11 +2,9 @@
 // (FrameTreePayload) so that mutations reach the payload parser.
 
 #include "FuzzSupport.h"
-#include "TreeFuzzCheck.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const std::vector<std::uint8_t> file = FrameTreePayload(data, size);
-    LoadTreeFileAndCheck(file.data(), file.size());
+    LoadTreeFileAndCheck(FrameTreePayload(data, size));
     return 0;
 }

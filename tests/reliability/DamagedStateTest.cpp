@@ -8,12 +8,13 @@
 
 #include "ProgramFolder.h"
 #include "SessionDriver.h"
+#include "SettingsRecords.h"
 
 #include "framework/CDialog.h"
 #include "model/ModelObjects.h"
+#include "model/PersistedSettings.h"
 #include "modes/dialogs/QuestionDialog.h"
 #include "res/resource.h"
-#include "storage/TreeNode.h"
 #include "tests/support/GuiTest.h"
 #include "tests/support/ModalDriver.h"
 
@@ -219,12 +220,7 @@ TEST_P(DamagedState, StartingLearningAndEveryExamPathWork)
 {
     const auto [bank, state] = GetParam();
     ProgramFolder folder(bank, state);
-    Settings before;
-    if (state != StoredState::None) {
-        TreeNode stored;
-        ASSERT_EQ(stored.LoadFileWithStatus(folder.SettingsFile()), TreeLoadStatus::Loaded);
-        before.LoadFromNode(&stored);
-    }
+    const Settings before = state == StoredState::None ? Settings() : LoadRecord(folder.SettingsFile());
     SessionDriver driver(folder.Dir());
     ScriptedUser user;
     ASSERT_TRUE(driver.Run(std::ref(user), kMaxSteps)) << driver.Failure();
@@ -245,20 +241,11 @@ TEST_P(DamagedState, StartingLearningAndEveryExamPathWork)
 
     // What "Konec" stored is a state the program would offer again as it is; beside a bank
     // that could not be read it is the stored state itself, which no answer could change.
-    TreeNode root;
-    ASSERT_EQ(root.LoadFileWithStatus(folder.SettingsFile()), TreeLoadStatus::Loaded);
-    Settings saved;
-    saved.LoadFromNode(&root);
-    Settings expected = before;
-    if (bank != Bank::NotATree) {
-        expected = saved;
+    const Settings saved = LoadRecord(folder.SettingsFile());
+    Settings expected = bank == Bank::NotATree ? before : saved;
+    if (bank != Bank::NotATree)
         expected.FitToBank(theQuestionBank.GetSize());
-    }
-    EXPECT_EQ(saved.m_test, expected.m_test);
-    EXPECT_EQ(saved.m_testCount, expected.m_testCount);
-    EXPECT_EQ(saved.m_testPos, expected.m_testPos);
-    EXPECT_EQ(saved.m_bZOnlyNew, expected.m_bZOnlyNew);
-    EXPECT_EQ(saved.m_nULast, expected.m_nULast);
+    EXPECT_TRUE(PersistedSettings::Same(saved, expected));
 }
 
 std::string CaseName(const testing::TestParamInfo<DamagedState::ParamType>& info)

@@ -3,6 +3,7 @@
 #include "storage/TreeNode.h"
 
 #include <random>
+#include <stdexcept>
 
 Settings DistinctRecord(unsigned seed)
 {
@@ -38,7 +39,8 @@ void SaveRecord(const Settings& record, const std::string& path)
 Settings LoadRecord(const std::string& path)
 {
     TreeNode root;
-    root.LoadFile(path);
+    if (root.LoadFileWithStatus(path) != TreeLoadStatus::Loaded)
+        throw std::runtime_error(path + " was not loaded");
     Settings record;
     record.LoadFromNode(&root);
     return record;

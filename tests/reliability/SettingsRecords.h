@@ -10,5 +10,6 @@
 Settings DistinctRecord(unsigned seed);
 // The record as the launcher's "Konec" stores it; raises CFileException when it cannot.
 void SaveRecord(const Settings& record, const std::string& path);
-// The persisted members as the launcher reads them from path.
+// The persisted members as the launcher reads them from path; raises CFileException when it
+// cannot open the file and std::runtime_error when the file is not a whole tree.
 Settings LoadRecord(const std::string& path);

@@ -1,13 +1,11 @@
 // A save removes the temporary files that killed saves of the same file left behind, and
 // nothing else: not the temporary of a save still running, not other files.
 
-#include "RunningSaveMark.h"
 #include "SavingChild.h"
 #include "SettingsRecords.h"
 
 #include "TempDir.h"
 #include "TreeBytes.h"
-#include "model/PersistedSettings.h"
 
 #include <gtest/gtest.h>
 
@@ -17,11 +15,6 @@ namespace {
 
 constexpr int kSavesAtOnce = 20;
 
-void Touch(const std::string& path)
-{
-    TreeBytes::WriteFile(path, {1, 2, 3});
-}
-
 TEST(StaleTemporary, ASaveRemovesWhatKilledSavesOfItsFileLeft)
 {
     TempDir dir;
@@ -30,9 +23,9 @@ TEST(StaleTemporary, ASaveRemovesWhatKilledSavesOfItsFileLeft)
         "other.cfg.tmp01234567", "navik.cfg.bak",           "xnavik.cfg.tmp01234567",
     };
     for (const std::string& name : others)
-        Touch(dir.File(name));
+        TreeBytes::WriteFile(dir.File(name), {1, 2, 3});
     for (const char* name : {"navik.cfg.tmp01234567", "navik.cfg.tmpdeadbeef"})
-        Touch(dir.File(name));
+        TreeBytes::WriteFile(dir.File(name), {1, 2, 3});
 
     SaveRecord(DistinctRecord(1), dir.File("navik.cfg"));
     std::vector<std::string> expected = others;
@@ -41,26 +34,10 @@ TEST(StaleTemporary, ASaveRemovesWhatKilledSavesOfItsFileLeft)
     EXPECT_EQ(dir.Entries(), expected);
 }
 
-TEST(StaleTemporary, ASaveLeavesTheTemporaryOfASaveStillRunning)
-{
-    TempDir dir;
-    const std::string running = dir.File("navik.cfg.tmp0badf00d");
-    Touch(running);
-    {
-        const RunningSaveMark mark(running);
-        ASSERT_TRUE(mark.Held());
-        SaveRecord(DistinctRecord(1), dir.File("navik.cfg"));
-        EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"navik.cfg", "navik.cfg.tmp0badf00d"}));
-    }
-    SaveRecord(DistinctRecord(2), dir.File("navik.cfg"));
-    EXPECT_EQ(dir.Entries(), std::vector<std::string>{"navik.cfg"});
-    EXPECT_TRUE(PersistedSettings::Same(LoadRecord(dir.File("navik.cfg")), DistinctRecord(2)));
-}
-
 TEST(StaleTemporary, SavesRunningAtOnceLeaveEachOthersTemporariesAlone)
 {
-    // Each save's clean-up meets the other's temporary; taking it would make the other save fail
-    // and its child end.
+    // Each save's clean-up meets the other's temporary, which is that of a save still running;
+    // taking it would make the other save fail and its child end.
     TempDir dir;
     SavingChild first(dir.Path());
     SavingChild second(dir.Path());

@@ -21,23 +21,7 @@ void PutLe32(Bytes& out, std::uint32_t value)
     }
 }
 
-} // namespace
-
-Bytes ReadFile(const std::string& path)
-{
-    std::ifstream in(std::filesystem::path(path), std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void WriteFile(const std::string& path, const Bytes& bytes)
-{
-    std::ofstream out(std::filesystem::path(path), std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (!out) {
-        throw std::runtime_error("cannot write " + path);
-    }
-}
-
+// Raw deflate (no zlib wrapper).
 Bytes RawDeflate(const Bytes& data, int level, std::size_t splitEvery)
 {
     z_stream zs{};
@@ -63,6 +47,23 @@ Bytes RawDeflate(const Bytes& data, int level, std::size_t splitEvery)
     out.resize(zs.total_out);
     deflateEnd(&zs);
     return out;
+}
+
+} // namespace
+
+Bytes ReadFile(const std::string& path)
+{
+    std::ifstream in(std::filesystem::path(path), std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void WriteFile(const std::string& path, const Bytes& bytes)
+{
+    std::ofstream out(std::filesystem::path(path), std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (!out) {
+        throw std::runtime_error("cannot write " + path);
+    }
 }
 
 Bytes RawInflate(const Bytes& file, std::size_t offset, std::size_t& consumed)

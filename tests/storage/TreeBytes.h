@@ -15,16 +15,14 @@ using Bytes = std::vector<std::uint8_t>;
 Bytes ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const Bytes& bytes);
 
-// Raw deflate (no zlib wrapper) at the given level; splitEvery > 0 adds a full flush after every
-// that many input bytes, as a streaming writer would.
-Bytes RawDeflate(const Bytes& data, int level = 6, std::size_t splitEvery = 0);
 // Inflates raw deflate data starting at offset; consumed receives the compressed bytes used.
 Bytes RawInflate(const Bytes& file, std::size_t offset, std::size_t& consumed);
 
 // The gzip header our writer uses, optionally with flag fields (FEXTRA 0x04, FNAME 0x08,
 // FCOMMENT 0x10, FHCRC 0x02) and their contents.
 Bytes GzipHeader(std::uint8_t flags = 0);
-// header + magic + raw deflate of U + CRC-32 and length of U.
+// header + magic + raw deflate of U at the given level + CRC-32 and length of U; splitEvery > 0
+// adds a full flush after every that many bytes of U, as a streaming writer would.
 Bytes TreeFile(const Bytes& u, const Bytes& header = GzipHeader(), int level = 6, std::size_t splitEvery = 0);
 // U for a payload: its length L, then the payload.
 Bytes StreamOf(const Bytes& payload);
@@ -43,7 +41,6 @@ public:
     Payload& IntValue(std::int32_t nameIndex, std::int32_t index, std::int32_t value, std::uint8_t type = 2);
     // The payload with its exclusive-or checksum byte appended.
     Bytes Finish() const;
-    std::size_t Size() const { return m_bytes.size(); }
 
 private:
     Bytes m_bytes;

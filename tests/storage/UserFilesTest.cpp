@@ -39,15 +39,7 @@ TEST(UserFiles, ARefusingFolderSendsThemToTheConfigurationFolder)
     EXPECT_EQ(UserFiles::PosixConfigRoot(nullptr, ""), "");
 }
 
-TEST(UserFiles, OnlyARefusalCounts)
-{
-    TempDir dir;
-    std::ofstream(dir.File("file")) << "x";
-    EXPECT_FALSE(UserFiles::RefusesFiles(dir.File("missing")));
-    EXPECT_FALSE(UserFiles::RefusesFiles(dir.File("file") + "/"));
-}
-
-TEST(UserFiles, MakeFoldersMakesTheMissingOnesPrivate)
+TEST(UserFiles, MakeFoldersMakesTheMissingOnesPrivateAndOnlyARefusalCounts)
 {
     TempDir dir;
     const std::string folder = dir.File("a/b/navik/");
@@ -59,6 +51,8 @@ TEST(UserFiles, MakeFoldersMakesTheMissingOnesPrivate)
     std::ofstream(dir.File("file")) << "x";
     EXPECT_FALSE(UserFiles::MakeFolders(dir.File("file")));
     EXPECT_FALSE(UserFiles::MakeFolders(dir.File("file/navik")));
+    EXPECT_FALSE(UserFiles::RefusesFiles(dir.File("missing")));
+    EXPECT_FALSE(UserFiles::RefusesFiles(dir.File("file") + "/"));
 }
 
 // An installed program's folder: read-only, owned by someone else when the test runs as root,
