@@ -11,6 +11,7 @@
 #include "res/resource.h"
 #include "tests/support/GuiTest.h"
 #include "tests/support/ModalDriver.h"
+#include "tests/ui/TestPixels.h"
 
 #include <QFontMetrics>
 #include <QImage>
@@ -33,19 +34,6 @@ bool IsRed(QColor c)
 bool IsDark(QColor c)
 {
     return c.red() < 40 && c.green() < 40 && c.blue() < 40;
-}
-
-// The rows and columns holding pixels that match.
-QRect InkBounds(const QImage& image, bool (*ink)(QColor))
-{
-    QRect bounds;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (ink(image.pixelColor(x, y)))
-                bounds |= QRect(x, y, 1, 1);
-        }
-    }
-    return bounds;
 }
 
 class RecordingButton : public CButton
