@@ -1,6 +1,7 @@
 // The launcher on a folder of its own holding copies of the bundled bank and logo: the
 // settings file read on creation, the caption with and without the bank, the About box from
-// the system menu, and "Konec" as the only way out that writes the settings file.
+// the system menu, and "Konec" as the only way out that writes the settings file, whose bytes
+// after a short learning session are those of the shared golden file.
 
 #include "app/MainDialog.h"
 #include "framework/CMenu.h"
@@ -116,6 +117,32 @@ TEST_F(MainDialogTest, OnlyKonecWritesTheRecord)
     EXPECT_NE(TreeBytes::ReadFile(Cfg()), old);
     EXPECT_EQ(TreeBytes::ReadFile(Cfg()), SavedBytes(theSettings));
     EXPECT_EQ(m_dir.Entries(), (std::vector<std::string>{"Demootazky.dat", "Logo.jpg", "navik.cfg"}));
+}
+
+// The settings file as Linux writes it after a short learning session and "Konec". The same
+// steps through navik.exe under Wine (tests/win32) must give these bytes too: one format,
+// one file, whichever system wrote it.
+using SettingsGoldenTest = MainDialogTest;
+
+TEST_F(SettingsGoldenTest, KonecAfterLearningWritesTheSharedBytes)
+{
+    RunLauncher([](ModalDialog& modal) {
+        OnNextDialog(IDD_LEARN_SETTINGS, [](ModalDialog& setup) {
+            OnNextDialog(IDD_QUESTION, [](ModalDialog& question) {
+                for (int key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_PageDown})
+                    question.Key(key);
+                question.Key(Qt::Key_Escape);
+            });
+            setup.Click(IDC_START_LAST);
+            setup.Click(IDC_SHOW_CORRECT);
+            setup.Click(IDOK);
+        });
+        modal.Click(IDC_LEARN);
+        EXPECT_EQ(theSettings.m_nULast, 13);
+        modal.Click(IDC_EXIT);
+    });
+    EXPECT_EQ(TreeBytes::ReadFile(Cfg()),
+              TreeBytes::ReadFile(NAVIK_TEST_GOLDEN_DIR "/konec-after-learning.cfg"));
 }
 
 // The record read on creation and fitted to the bank only when the bank was read (how it is

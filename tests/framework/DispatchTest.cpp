@@ -1,10 +1,13 @@
-// Message dispatch: a file error leaving a handler; the hand cursor's look. (Window timers
-// ticking through a nested modal loop: the question window's count-down behind its popup in
-// the exam window's test.)
+// Message dispatch: a file error leaving a handler, and the message it reports; the hand
+// cursor's look; the clock taken over by a test. (Window timers ticking through a nested modal
+// loop: the question window's count-down behind its popup in the exam window's test; the web
+// address handed to the shell: the About box's test.)
 
 #include "framework/CDialog.h"
 #include "framework/Cursor.h"
+#include "framework/FileErrorReport.h"
 #include "framework/base/CFileException.h"
+#include "framework/base/CTime.h"
 #include "framework/base/Resources.h"
 #include "framework/qt/Artwork.h"
 #include "res/resource.h"
@@ -93,6 +96,27 @@ TEST(CursorTest, TheHandIsDrawnAsItsArt)
     }
     EXPECT_EQ(differing, 0);
     DestroyCursor(hand);
+}
+
+// The program reads only the current time; time spans and their formats are the framework's
+// and unused. (A clock moved on by the test: the exam window's count-down.)
+TEST(TimeTest, ClockCanBeSetAndRestored)
+{
+    {
+        ClockOverride clock(1'000'000);
+        EXPECT_EQ(CTime::GetCurrentTime().GetTime(), 1'000'000);
+    }
+    EXPECT_GT(CTime::GetCurrentTime().GetTime(), 1'600'000'000);
+}
+
+TEST(FileErrorTest, MessageNamesTheFileAndTheCause)
+{
+    EXPECT_EQ(FileErrorMessage(CFileException(CFileException::diskFull, 28, "c:\\navik\\navik.cfg")),
+              CString("Soubor „c:\\navik\\navik.cfg“ nelze zapsat, protože disk je plný."));
+    EXPECT_EQ(FileErrorMessage(CFileException(CFileException::genericException, -1, "x.dat")),
+              CString("Při práci se souborem „x.dat“ došlo k chybě."));
+    EXPECT_EQ(FileErrorMessage(CFileException(CFileException::fileNotFound)),
+              CString("Soubor „(bez názvu)“ nebyl nalezen."));
 }
 
 } // namespace

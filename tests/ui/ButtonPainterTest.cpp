@@ -24,8 +24,9 @@ constexpr int kHeight = 25;
 // For a 25-pixel-high button the shape is 23 high: circles of diameter 22.
 constexpr int kMiddleRow = 11;
 
-// A slice of the light-blue dialog gradient, as a button finds it beneath itself.
-QImage DialogBackground()
+// A slice of the light-blue dialog gradient, as a button finds it beneath itself, with paint
+// drawn over it anti-aliased; without paint, the background alone.
+QImage Render(const std::function<void(Gdiplus::Graphics&, const CRect&)>& paint = {})
 {
     QImage image(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
     QPainter painter(&image);
@@ -34,18 +35,9 @@ QImage DialogBackground()
         Gdiplus::LinearGradientBrush brush(Gdiplus::Rect(0, 0, kWidth, kHeight), Gdiplus::Color(kLightBlue),
                                            Gdiplus::Color(0xFFFFFFFF), Gdiplus::LinearGradientModeVertical);
         graphics.FillRectangle(&brush, 0, 0, kWidth, kHeight);
-    }
-    return image;
-}
-
-QImage Render(const std::function<void(Gdiplus::Graphics&, const CRect&)>& paint)
-{
-    QImage image = DialogBackground();
-    QPainter painter(&image);
-    {
-        Gdiplus::Graphics graphics(&painter);
         graphics.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
-        paint(graphics, CRect(0, 0, kWidth, kHeight));
+        if (paint)
+            paint(graphics, CRect(0, 0, kWidth, kHeight));
     }
     painter.end();
     return image;
@@ -74,7 +66,7 @@ int Brightness(QRgb pixel)
 // the drawing changed.
 int FirstDrawn(const QImage& image, int x, int y)
 {
-    const QImage background = DialogBackground();
+    const QImage background = Render();
     for (int i = 0; i < (x < 0 ? image.width() : image.height()); ++i) {
         const QPoint p = x < 0 ? QPoint(i, y) : QPoint(x, i);
         const QRgb a = image.pixel(p);
@@ -116,7 +108,7 @@ const QPoint kCross(11, 11);
 
 TEST(ButtonPainter, CornersShowTheBackgroundInEveryState)
 {
-    const QImage background = DialogBackground();
+    const QImage background = Render();
     for (const ButtonState state :
          {ButtonState::Normal, ButtonState::Hover, ButtonState::Pressed, ButtonState::Disabled}) {
         for (const QImage& image : {Pill(state, kLightBlue, u"OK"), Choice(state, true, u"Ano")}) {
@@ -153,7 +145,7 @@ TEST(ButtonPainter, FacesShowTheirColours)
 // pixel right and down and has none.
 TEST(ButtonPainter, PressedFaceIsShiftedOnePixelRightAndDownWithoutShadow)
 {
-    const QImage background = DialogBackground();
+    const QImage background = Render();
     const struct
     {
         const char* face;
@@ -215,5 +207,5 @@ TEST(ButtonPainter, ChoiceShowsATickWhenCheckedAndACrossWhenNotAndItsCaptionRigh
     EXPECT_LT(Brightness(unchecked.pixel(kCross)), 300);
     EXPECT_GT(Brightness(unchecked.pixel(kTick)), 400);
     EXPECT_LT(DarkestIn(checked, QRect(28, 4, 40, 15)), 80);
-    EXPECT_EQ(checked.pixel(26, kMiddleRow), DialogBackground().pixel(26, kMiddleRow));
+    EXPECT_EQ(checked.pixel(26, kMiddleRow), Render().pixel(26, kMiddleRow));
 }

@@ -59,12 +59,6 @@ private:
     void OnSequential() { m_sequentialClicks.push_back(m_order.GetChoice(0).IsChecked()); }
 };
 
-void Click(const ModalDialog& modal, int id)
-{
-    modal.Click(id);
-    Settle();
-}
-
 // Counts the paints a widget receives.
 class PaintCounter : public QObject
 {
@@ -143,7 +137,8 @@ TEST_F(ChoiceGroupTest, ClickChecksTheButtonAndUnchecksAndRepaintsTheOthers)
         EXPECT_EQ(Checked(dialog.m_order), (std::vector{false, false, true}));
         const PaintCounter random(modal.Control(IDC_ORDER_RANDOM));
         const PaintCounter simulated(modal.Control(IDC_ORDER_SIMULATED));
-        Click(modal, IDC_ORDER_SEQUENTIAL);
+        modal.Click(IDC_ORDER_SEQUENTIAL);
+        Settle();
         EXPECT_GE(random.Count(), 1);
         EXPECT_GE(simulated.Count(), 1);
         EXPECT_EQ(Checked(dialog.m_order), (std::vector{true, false, false}));
@@ -154,7 +149,8 @@ TEST_F(ChoiceGroupTest, ClickChecksTheButtonAndUnchecksAndRepaintsTheOthers)
         EXPECT_TRUE(dialog.UpdateData(TRUE));
         EXPECT_EQ(dialog.m_nOrder, 0);
         // A click on the checked button leaves it checked.
-        Click(modal, IDC_ORDER_SEQUENTIAL);
+        modal.Click(IDC_ORDER_SEQUENTIAL);
+        Settle();
         EXPECT_EQ(Checked(dialog.m_order), (std::vector{true, false, false}));
         EXPECT_EQ(dialog.m_sequentialClicks, (std::vector{true, true}));
     });

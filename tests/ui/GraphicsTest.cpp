@@ -45,19 +45,6 @@ std::u16string Utf16(const QString& text)
     return text.toStdU16String();
 }
 
-// The rows and columns of the dark pixels.
-QRect InkBounds(const QImage& image)
-{
-    QRect ink;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (qRed(image.pixel(x, y)) < 128)
-                ink |= QRect(x, y, 1, 1);
-        }
-    }
-    return ink;
-}
-
 std::string Ansi(const QString& text)
 {
     QStringEncoder encoder("windows-1250");
@@ -198,7 +185,7 @@ TEST(Graphics, TextIsCentredOrNearAlignedInItsLayoutRectangle)
             const SolidBrush brush{Color(kBlack)};
             EXPECT_EQ(g.DrawString(u"HMH", centred ? -1 : 3, &font, layout, &format, &brush), Ok);
         });
-        const QRect ink = InkBounds(image);
+        const QRect ink = InkBounds(image, [](QColor c) { return c.red() < 128; });
         ASSERT_FALSE(ink.isEmpty());
         EXPECT_TRUE(QRect(20, 10, 100, 30).contains(ink));
         EXPECT_NEAR(ink.center().y(), 25, 3);

@@ -22,6 +22,18 @@ bool Near(QRgb actual, QRgb expected, int tolerance)
            std::abs(qBlue(actual) - qBlue(expected)) <= tolerance;
 }
 
+QRect InkBounds(const QImage& image, bool (*ink)(QColor))
+{
+    QRect bounds;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (ink(image.pixelColor(x, y)))
+                bounds |= QRect(x, y, 1, 1);
+        }
+    }
+    return bounds;
+}
+
 bool WriteTestGif(const QString& path)
 {
     QFile file(path);
