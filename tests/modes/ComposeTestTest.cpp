@@ -3,8 +3,8 @@
 // That the same seed gives the same draws is the generator's test.
 
 #include "modes/ComposeTest.h"
+#include "ExamBank.h"
 #include "ScriptedDraws.h"
-#include "model/Settings.h"
 
 #include <gtest/gtest.h>
 
@@ -17,11 +17,6 @@ namespace {
 constexpr int kInOrder = 0;
 constexpr int kShuffled = 1;
 constexpr int kSimulated = 2;
-
-std::vector<int> TestList(const Settings& s)
-{
-    return std::vector<int>(s.m_test.begin(), s.m_test.begin() + s.m_testCount);
-}
 
 std::vector<int> Range(int count)
 {
