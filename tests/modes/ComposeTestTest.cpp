@@ -18,13 +18,6 @@ constexpr int kInOrder = 0;
 constexpr int kShuffled = 1;
 constexpr int kSimulated = 2;
 
-std::vector<int> Range(int count)
-{
-    std::vector<int> v(static_cast<std::size_t>(count));
-    std::iota(v.begin(), v.end(), 0);
-    return v;
-}
-
 Settings OfKind(int kind, int questions = 70)
 {
     Settings s;

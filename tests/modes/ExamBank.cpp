@@ -1,6 +1,7 @@
 #include "ExamBank.h"
 
 #include <algorithm>
+#include <numeric>
 #include <string>
 
 void FillExamBank(QuestionBank& bank, int size)
@@ -29,6 +30,13 @@ void StoreTest(Settings& s, const std::vector<int>& list)
     s.m_testCount = int(list.size());
     s.m_testPos = 0;
     s.m_bZOnlyNew = false;
+}
+
+std::vector<int> Range(int count)
+{
+    std::vector<int> v(static_cast<std::size_t>(count));
+    std::iota(v.begin(), v.end(), 0);
+    return v;
 }
 
 std::vector<int> TestList(const Settings& s)

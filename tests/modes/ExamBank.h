@@ -14,6 +14,8 @@ int RightAnswer(int question);
 int WrongAnswer(int question);
 // A stored test asking the bank questions of list from position 0, not finished.
 void StoreTest(Settings& s, const std::vector<int>& list);
+// 0, 1, ... count - 1.
+std::vector<int> Range(int count);
 // The questions of the stored test, and the wrongly answered ones.
 std::vector<int> TestList(const Settings& s);
 std::vector<int> WrongList(const Settings& s);

@@ -39,17 +39,20 @@ void Answer(const ModalDialog& modal, bool right)
 }
 
 // Answers every question left, wrongly those in wrong, noting each one asked; results runs
-// in the results window that follows. The last answer must close the window.
+// in the results window that follows. A test that goes on past the bank's size fails.
 void AnswerAll(const ModalDialog& modal, const std::set<int>& wrong, std::vector<int>& asked,
                std::function<void(ModalDialog&)> results)
 {
-    for (int left = theSettings.m_testCount - theSettings.m_testPos; left > 0; --left) {
+    while (modal.Window()->isVisible()) {
+        if (int(asked.size()) > kBank) {
+            ADD_FAILURE() << "the last answer does not end the test";
+            return;
+        }
         asked.push_back(Shown(modal));
-        if (left == 1)
+        if (theSettings.m_testPos >= theSettings.m_testCount - 1)
             OnNextDialog(IDD_RESULTS, results);
         Answer(modal, wrong.count(asked.back()) == 0);
     }
-    EXPECT_FALSE(modal.Window()->isVisible()) << "the last answer ends the test";
 }
 
 void ExpectResults(const ModalDialog& modal, int count, int right, int wrong)

@@ -31,7 +31,6 @@
 namespace {
 
 const int kTexts[4] = {IDC_QUESTION_TEXT, IDC_ANSWER_A, IDC_ANSWER_B, IDC_ANSWER_C};
-const int kNavigation[6] = {IDC_FIRST, IDC_PREV_TEN, IDC_PREV, IDC_NEXT, IDC_NEXT_TEN, IDC_LAST};
 
 // The four text controls stand at x = 10 from top y down, each slot high less 10 and width
 // wide, with 15 pixels between them.
@@ -233,7 +232,7 @@ TEST_F(QuestionDialogTest, ExamModeHidesNavigationShowsEverythingBoldAndTheHandO
             if (!learning) {
                 EXPECT_EQ(modal.Dialog()->GetWindowText(), "Vůdce malého plavidla - režim zkoušení");
                 EXPECT_EQ(modal.Text(IDC_QUESTION_TEXT), "Otázka 1");
-                for (int id : kNavigation)
+                for (int id : {IDC_FIRST, IDC_PREV_TEN, IDC_PREV, IDC_NEXT, IDC_NEXT_TEN, IDC_LAST})
                     EXPECT_FALSE(modal.Shown(id)) << "control " << id;
                 EXPECT_TRUE(modal.Shown(IDC_BACK));
                 EXPECT_FALSE(modal.Shown(IDC_TIME)) << "no countdown without a time limit";
