@@ -55,7 +55,7 @@ TEST(QuestionBank, QuestionsComeFromTheirChildInDatabaseOrder)
     EXPECT_EQ(bank[3].m_strPicture, "obr002");
 }
 
-TEST(QuestionBank, AMissingZeroNegativeOrAbsurdCountGivesAnEmptyBank)
+TEST(QuestionBank, AMissingZeroNegativeOrAbsurdCountGivesAnEmptyBankAndIndexingPastTheBankRaises)
 {
     for (const std::optional<int> count : std::initializer_list<std::optional<int>>{
              std::nullopt, 0, -1, -2147483647 - 1, QuestionSchema::kMaxStoredQuestions + 1, 2147483647}) {
@@ -73,7 +73,10 @@ TEST(QuestionBank, AMissingZeroNegativeOrAbsurdCountGivesAnEmptyBank)
     largest.SetInt("count", QuestionSchema::kMaxStoredQuestions, 0);
     QuestionBank bank;
     bank.LoadFromNode(largest);
-    EXPECT_EQ(bank.GetSize(), QuestionSchema::kMaxStoredQuestions);
+    ASSERT_EQ(bank.GetSize(), QuestionSchema::kMaxStoredQuestions);
+    EXPECT_NO_THROW(bank[QuestionSchema::kMaxStoredQuestions - 1]);
+    EXPECT_THROW(bank[QuestionSchema::kMaxStoredQuestions], std::out_of_range);
+    EXPECT_THROW(bank[-1], std::out_of_range);
 }
 
 TEST(QuestionBank, MissingOrMistypedValuesKeepTheDefaults)
@@ -97,15 +100,6 @@ TEST(QuestionBank, MissingOrMistypedValuesKeepTheDefaults)
     EXPECT_EQ(q.m_strText[3], "c");
     EXPECT_EQ(q.m_nAnswer, -1);
     EXPECT_EQ(q.m_nPicture, 0);
-}
-
-TEST(QuestionBank, IndexingOutsideTheBankRaisesInsteadOfReadingPastIt)
-{
-    QuestionBank bank;
-    bank.SetSize(2);
-    EXPECT_NO_THROW(bank[1]);
-    EXPECT_THROW(bank[2], std::out_of_range);
-    EXPECT_THROW(bank[-1], std::out_of_range);
 }
 
 TEST(QuestionDatabase, LoadsAFileEmptiesTheBankForAnUnreadableOneAndRaisesForAnUnopenableOne)

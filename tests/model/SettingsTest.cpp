@@ -102,18 +102,6 @@ TEST(Settings, MissingOrDifferentlyTypedKeysKeepTheirDefaults)
     EXPECT_TRUE(s.m_bUShowAll);
 }
 
-Settings StoredTest(int count, int pos)
-{
-    Settings s;
-    s.m_bZOnlyNew = false;
-    s.m_testCount = count;
-    s.m_testPos = pos;
-    for (std::size_t i = 0; i < 1000; ++i) {
-        s.m_test[i] = static_cast<int>(i % 50);
-    }
-    return s;
-}
-
 TEST(Settings, FitToBankKeepsDropsOrEndsAStoredTestAndRestartsLearningOutsideTheBank)
 {
     const struct
@@ -140,7 +128,12 @@ TEST(Settings, FitToBankKeepsDropsOrEndsAStoredTestAndRestartsLearningOutsideThe
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        Settings s = StoredTest(c.count, c.pos);
+        Settings s;
+        for (std::size_t i = 0; i < 1000; ++i)
+            s.m_test[i] = static_cast<int>(i % 50);
+        s.m_testCount = c.count;
+        s.m_testPos = c.pos;
+        s.m_bZOnlyNew = false;
         if (c.entry != 0)
             s.m_test[9] = c.entry;
         if (c.count >= 0 && c.count < 1000)

@@ -3,8 +3,8 @@
 // That the same seed gives the same draws is the generator's test.
 
 #include "modes/ComposeTest.h"
+#include "ExamBank.h"
 #include "ScriptedDraws.h"
-#include "model/Settings.h"
 
 #include <gtest/gtest.h>
 
@@ -17,18 +17,6 @@ namespace {
 constexpr int kInOrder = 0;
 constexpr int kShuffled = 1;
 constexpr int kSimulated = 2;
-
-std::vector<int> TestList(const Settings& s)
-{
-    return std::vector<int>(s.m_test.begin(), s.m_test.begin() + s.m_testCount);
-}
-
-std::vector<int> Range(int count)
-{
-    std::vector<int> v(static_cast<std::size_t>(count));
-    std::iota(v.begin(), v.end(), 0);
-    return v;
-}
 
 Settings OfKind(int kind, int questions = 70)
 {

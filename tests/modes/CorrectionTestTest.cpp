@@ -1,18 +1,13 @@
 // The correction test made of the wrong answers of the test before, without windows.
 
 #include "modes/CorrectionTest.h"
-#include "model/Settings.h"
+#include "ExamBank.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
 namespace {
-
-std::vector<int> TestList(const Settings& s)
-{
-    return std::vector<int>(s.m_test.begin(), s.m_test.begin() + s.m_testCount);
-}
 
 TEST(CorrectionTest, TheWrongAnswersInTheirOrderBecomeAFreshTest)
 {
@@ -21,9 +16,7 @@ TEST(CorrectionTest, TheWrongAnswersInTheirOrderBecomeAFreshTest)
         s.m_test[std::size_t(i)] = 100 + i;
     s.m_testCount = 8;
     s.m_testPos = 5;
-    s.m_wrong[0] = 107;
-    s.m_wrong[1] = 101;
-    s.m_wrong[2] = 104;
+    s.m_wrong = {107, 101, 104};
     s.m_wrongCount = 3;
     s.m_rightCount = 2;
     s.m_nTimeOver = 300;

@@ -3,8 +3,7 @@
 // time, on a clock the test moves.
 
 #include "modes/ExamSession.h"
-#include "model/QuestionBank.h"
-#include "model/Settings.h"
+#include "ExamBank.h"
 
 #include <gtest/gtest.h>
 
@@ -16,36 +15,14 @@ namespace {
 
 using Step = ExamSession::Step;
 
-int Right(int question)
-{
-    return question % 3;
-}
-
-int Wrong(int question)
-{
-    return (question + 1) % 3;
-}
-
 class ExamSessionTest : public testing::Test
 {
 protected:
-    ExamSessionTest()
-    {
-        // Question i has the answers "a i", "b i", "c i"; its right one is i % 3.
-        m_bank.SetSize(6);
-        for (int i = 0; i < 6; ++i) {
-            const std::string n = std::to_string(i);
-            m_bank[i].m_strText = {"q " + n, "a " + n, "b " + n, "c " + n};
-            m_bank[i].m_nAnswer = Right(i);
-        }
-    }
+    ExamSessionTest() { FillExamBank(m_bank, 6); }
 
-    void Store(std::vector<int> list, int minutes = 0)
+    void Store(const std::vector<int>& list, int minutes = 0)
     {
-        std::copy(list.begin(), list.end(), m_settings.m_test.begin());
-        m_settings.m_testCount = int(list.size());
-        m_settings.m_testPos = 0;
-        m_settings.m_bZOnlyNew = false;
+        StoreTest(m_settings, list);
         m_settings.m_nTimeTest = minutes > 0 ? 1 : 0;
         m_settings.m_nTimeTotal = minutes;
     }
@@ -53,11 +30,6 @@ protected:
     ExamSession Open()
     {
         return ExamSession(m_settings, m_bank, [this] { return m_now; });
-    }
-
-    std::vector<int> WrongList() const
-    {
-        return {m_settings.m_wrong.begin(), m_settings.m_wrong.begin() + m_settings.m_wrongCount};
     }
 
     Settings m_settings;
@@ -78,11 +50,11 @@ TEST_F(ExamSessionTest, AnswersAreCountedAndOnlyCheckingAfterEachAnswerStopsForA
             ASSERT_TRUE(exam.Asking());
             const bool wrong = question == 4 || question == 3;
             const bool last = question == 0;
-            Step step = exam.Answer(wrong ? Wrong(question) : Right(question));
+            Step step = exam.Answer(wrong ? WrongAnswer(question) : RightAnswer(question));
             if (wrong && mode == 0) {
                 ASSERT_EQ(step, Step::ShowWrongAnswer);
                 EXPECT_EQ(exam.CorrectLetter(), question == 4 ? "b)" : "a)");
-                EXPECT_EQ(exam.CorrectText(), (question == 4 ? "b " : "a ") + std::to_string(question));
+                EXPECT_EQ(exam.CorrectText(), (question == 4 ? "Beta " : "Alfa ") + std::to_string(question));
                 // No key or click answers while the popup is open.
                 EXPECT_FALSE(exam.Asking());
                 EXPECT_EQ(exam.Answer(0), Step::Stay);
@@ -91,13 +63,13 @@ TEST_F(ExamSessionTest, AnswersAreCountedAndOnlyCheckingAfterEachAnswerStopsForA
             EXPECT_EQ(step, last ? Step::Close : Step::ShowQuestion);
         }
         EXPECT_EQ(m_settings.m_rightCount, 2);
-        EXPECT_EQ(WrongList(), (std::vector<int>{4, 3}));
+        EXPECT_EQ(WrongList(m_settings), (std::vector<int>{4, 3}));
         EXPECT_EQ(m_settings.m_testPos, 4);
         EXPECT_TRUE(m_settings.m_bZOnlyNew);
         EXPECT_EQ(exam.Question(), 0);
         // Once the last answer is in, nothing more is counted.
         EXPECT_FALSE(exam.Asking());
-        EXPECT_EQ(exam.Answer(Right(0)), Step::Stay);
+        EXPECT_EQ(exam.Answer(RightAnswer(0)), Step::Stay);
         EXPECT_EQ(exam.PopupClosed(), Step::Stay);
         EXPECT_EQ(m_settings.m_rightCount, 2);
     }
@@ -114,14 +86,14 @@ TEST_F(ExamSessionTest, TheWindowOpensAtTheStoredPositionAndLeavingKeepsTheTestO
     EXPECT_FALSE(exam.Timed());
     EXPECT_FALSE(exam.ClockTicking());
     EXPECT_EQ(exam.Question(), 2);
-    EXPECT_EQ(exam.Answer(Right(2)), Step::ShowQuestion);
+    EXPECT_EQ(exam.Answer(RightAnswer(2)), Step::ShowQuestion);
     m_now += 3600;
     EXPECT_EQ(exam.Tick(), Step::Stay);
     EXPECT_EQ(exam.RemainingTime(), "00:00:00");
     exam.Leave();
     EXPECT_EQ(m_settings.m_testPos, 2);
     EXPECT_FALSE(m_settings.m_bZOnlyNew);
-    EXPECT_EQ(exam.Answer(Right(4)), Step::Stay);
+    EXPECT_EQ(exam.Answer(RightAnswer(4)), Step::Stay);
     EXPECT_EQ(m_settings.m_rightCount, 1);
     EXPECT_EQ(m_settings.m_wrongCount, 0);
     EXPECT_EQ(m_settings.m_nTimeOver, 5000);
@@ -142,35 +114,13 @@ TEST_F(ExamSessionTest, AQuestionWithoutARightAnswerCountsEveryAnswerWrong)
     EXPECT_EQ(m_settings.m_rightCount, 0);
 }
 
-TEST_F(ExamSessionTest, TheCountdownShowsWhatIsLeftOfTheLimitAndLeavingAddsTheTimeOnce)
-{
-    Store({0, 1, 2}, 30);
-    m_settings.m_nTimeOver = 10 * 60 + 5;
-    ExamSession exam = Open();
-    EXPECT_TRUE(exam.Timed());
-    EXPECT_EQ(exam.RemainingTime(), "00:00:00");
-    EXPECT_EQ(exam.Tick(), Step::Stay);
-    EXPECT_EQ(exam.RemainingTime(), "00:19:55");
-    m_now += 42;
-    exam.Tick();
-    EXPECT_EQ(exam.RemainingTime(), "00:19:13");
-    exam.Leave();
-    EXPECT_EQ(m_settings.m_nTimeOver, 647);
-    EXPECT_FALSE(exam.ClockTicking());
-    m_now += 100;
-    exam.Leave();
-    exam.Tick();
-    EXPECT_EQ(m_settings.m_nTimeOver, 647);
-    EXPECT_EQ(exam.RemainingTime(), "00:19:13");
-}
-
 TEST_F(ExamSessionTest, TheTimeOutCountsTheQuestionOnScreenAndEveryLaterOneWrong)
 {
     Store({5, 4, 3, 2, 1}, 1);
     ExamSession exam = Open();
     exam.Tick();
     EXPECT_EQ(exam.RemainingTime(), "00:01:00");
-    exam.Answer(Right(5));
+    exam.Answer(RightAnswer(5));
     m_now += 59;
     EXPECT_EQ(exam.Tick(), Step::Stay);
     EXPECT_EQ(exam.RemainingTime(), "00:00:01");
@@ -178,21 +128,21 @@ TEST_F(ExamSessionTest, TheTimeOutCountsTheQuestionOnScreenAndEveryLaterOneWrong
     ASSERT_EQ(exam.Tick(), Step::ShowTimeOut);
     EXPECT_EQ(exam.RemainingTime(), "00:00:00");
     EXPECT_FALSE(exam.ClockTicking());
-    EXPECT_EQ(exam.Answer(Right(4)), Step::Stay);
+    EXPECT_EQ(exam.Answer(RightAnswer(4)), Step::Stay);
     EXPECT_EQ(exam.PopupClosed(), Step::Close);
     EXPECT_EQ(m_settings.m_rightCount, 1);
-    EXPECT_EQ(WrongList(), (std::vector<int>{4, 3, 2, 1}));
+    EXPECT_EQ(WrongList(m_settings), (std::vector<int>{4, 3, 2, 1}));
     EXPECT_EQ(m_settings.m_testPos, 5);
     EXPECT_TRUE(m_settings.m_bZOnlyNew);
     EXPECT_EQ(m_settings.m_nTimeOver, 60);
     EXPECT_EQ(exam.Question(), 1);
 }
 
-TEST_F(ExamSessionTest, ATimeOutDuringTheWrongAnswerPopupWaitsForItsAnswer)
+TEST_F(ExamSessionTest, ATimeOutDuringTheWrongAnswerPopupWaitsForItsAnswerUnlessItWasTheLastQuestion)
 {
     Store({0, 1, 2, 3}, 1);
     ExamSession exam = Open();
-    ASSERT_EQ(exam.Answer(Wrong(0)), Step::ShowWrongAnswer);
+    ASSERT_EQ(exam.Answer(WrongAnswer(0)), Step::ShowWrongAnswer);
     // The countdown goes on behind the popup.
     m_now += 20;
     EXPECT_EQ(exam.Tick(), Step::Stay);
@@ -202,51 +152,56 @@ TEST_F(ExamSessionTest, ATimeOutDuringTheWrongAnswerPopupWaitsForItsAnswer)
     EXPECT_EQ(exam.RemainingTime(), "00:00:00");
     EXPECT_FALSE(exam.ClockTicking());
     EXPECT_EQ(exam.Tick(), Step::Stay);
-    EXPECT_EQ(WrongList(), std::vector<int>{0});
+    EXPECT_EQ(WrongList(m_settings), std::vector<int>{0});
 
     ASSERT_EQ(exam.PopupClosed(), Step::ShowTimeOut);
     EXPECT_EQ(exam.Question(), 1);
     EXPECT_EQ(exam.PopupClosed(), Step::Close);
-    EXPECT_EQ(WrongList(), (std::vector<int>{0, 1, 2, 3}));
+    EXPECT_EQ(WrongList(m_settings), (std::vector<int>{0, 1, 2, 3}));
     EXPECT_EQ(m_settings.m_nTimeOver, 75);
     EXPECT_TRUE(m_settings.m_bZOnlyNew);
-}
 
-TEST_F(ExamSessionTest, AWrongLastAnswerAsTheTimeRunsOutJustEndsTheTest)
-{
+    // After the last question's popup there is nothing left to count: the test just ends.
+    m_settings = Settings();
     Store({2}, 1);
-    ExamSession exam = Open();
-    ASSERT_EQ(exam.Answer(Wrong(2)), Step::ShowWrongAnswer);
+    ExamSession last = Open();
+    ASSERT_EQ(last.Answer(WrongAnswer(2)), Step::ShowWrongAnswer);
     m_now += 61;
-    exam.Tick();
-    EXPECT_EQ(exam.PopupClosed(), Step::Close);
+    last.Tick();
+    EXPECT_EQ(last.PopupClosed(), Step::Close);
     EXPECT_EQ(m_settings.m_wrongCount, 1);
     EXPECT_EQ(m_settings.m_nTimeOver, 61);
 }
 
-TEST_F(ExamSessionTest, LongLimitsCountHoursPastADayAndTheUsedTimeStopsAtTheTopOfAnInt)
+TEST_F(ExamSessionTest, TheCountdownShowsWhatIsLeftOfTheLimitEvenPastADayAndLeavingAddsTheTimeOnce)
 {
     struct Case
     {
         int minutes;
         int timeOver;
-        const char* remaining;
+        const char* remaining; // after 42 seconds; none when the used time reaches the top of an int
     };
     // 35791395 minutes are 2147483700 seconds, more than an int holds.
-    for (const Case& c : {Case{1500, 0, "25:00:00"}, Case{999, 59, "16:38:01"},
-                          Case{35'791'395, 0, "596523:15:00"}, Case{INT_MAX, INT_MAX - 5, nullptr}}) {
+    for (const Case& c : {Case{30, 605, "00:19:13"}, Case{1500, 0, "24:59:18"}, Case{999, 59, "16:37:19"},
+                          Case{35'791'395, 0, "596523:14:18"}, Case{INT_MAX, INT_MAX - 5, nullptr}}) {
         SCOPED_TRACE(c.minutes);
         Store({0, 1}, c.minutes);
         m_settings.m_nTimeOver = c.timeOver;
         ExamSession exam = Open();
+        EXPECT_TRUE(exam.Timed());
+        EXPECT_EQ(exam.RemainingTime(), "00:00:00");
         ASSERT_EQ(exam.Tick(), Step::Stay);
+        m_now += 42;
+        EXPECT_EQ(exam.Tick(), Step::Stay);
+        exam.Leave();
+        EXPECT_FALSE(exam.ClockTicking());
+        m_now += 100;
+        exam.Leave();
+        exam.Tick();
         if (c.remaining) {
             EXPECT_EQ(exam.RemainingTime(), c.remaining);
         }
-        m_now += 10;
-        EXPECT_EQ(exam.Tick(), Step::Stay);
-        exam.Leave();
-        EXPECT_EQ(m_settings.m_nTimeOver, c.remaining ? c.timeOver + 10 : INT_MAX);
+        EXPECT_EQ(m_settings.m_nTimeOver, c.remaining ? c.timeOver + 42 : INT_MAX);
     }
 }
 

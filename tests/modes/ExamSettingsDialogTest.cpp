@@ -32,11 +32,11 @@ using ExamSettingsDialogTest = ModesTest;
 
 TEST_F(ExamSettingsDialogTest, OnlyAStoredTestCanBeContinuedItDisablesTheNewTestsControlsAndOnlyOkWrites)
 {
-    FillExamBank(80);
+    FillExamBank(theQuestionBank, 80);
     for (const bool stored : {false, true}) {
         SCOPED_TRACE(stored ? "a stored test" : "a fresh start");
         if (stored)
-            StoreTest({4, 5, 6});
+            StoreTest(theSettings, {4, 5, 6});
         theSettings.m_nZNovytest = 1;
         ExamSettingsDialog dialog;
         const int result = RunModal(dialog, [stored](ModalDialog& modal) {
@@ -103,7 +103,7 @@ TEST_F(ExamSettingsDialogTest, OkChecksTheCountOfASimulatedTestAndTheMinutesOfAT
         SCOPED_TRACE(testing::Message() << c.bank << " questions, order " << c.order << " of " << c.count
                                         << ", time " << c.time << " of " << c.minutes);
         theSettings = Settings();
-        FillExamBank(c.bank);
+        FillExamBank(theQuestionBank, c.bank);
         MessageBoxRecorder boxes;
         ExamSettingsDialog dialog;
         const int result = RunModal(dialog, [&](ModalDialog& modal) {
@@ -126,8 +126,8 @@ TEST_F(ExamSettingsDialogTest, OkChecksTheCountOfASimulatedTestAndTheMinutesOfAT
 
 TEST_F(ExamSettingsDialogTest, ABadCountStoredWithAContinuedTestCanStillBeCorrected)
 {
-    FillExamBank(30);
-    StoreTest({1, 2});
+    FillExamBank(theQuestionBank, 30);
+    StoreTest(theSettings, {1, 2});
     theSettings.m_nZNovytest = 1;
     theSettings.m_nZVsechny = 2;
     MessageBoxRecorder boxes;

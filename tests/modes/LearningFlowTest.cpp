@@ -5,15 +5,11 @@
 
 #include "ModesGuiSupport.h"
 
-#include "app/MainDialog.h"
 #include "model/ModelObjects.h"
 #include "res/resource.h"
 
-#include "TempDir.h"
-
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <tuple>
 
 namespace {
@@ -22,10 +18,7 @@ using LearningFlowTest = ModesTest;
 
 TEST_F(LearningFlowTest, ReopensOnTheLastShownQuestionAndLeavesTheStoredTestAlone)
 {
-    const TempDir dir;
-    FillExamBank(25);
-    SaveBank(dir.File("Demootazky.dat"));
-    StoreTest({5, 2});
+    StoreTest(theSettings, {5, 2});
     Settings& s = theSettings;
     s.m_testPos = 1;
     s.m_nTimeOver = 40;
@@ -37,25 +30,9 @@ TEST_F(LearningFlowTest, ReopensOnTheLastShownQuestionAndLeavesTheStoredTestAlon
                           s.m_nTimeOver, s.m_bZOnlyNew, s.m_nZLast);
     };
     const auto before = state();
-    // "Učení": setup runs in the set-up dialog, question in the question window, which is
-    // closed with Escape after it.
-    const auto learn = [](const ModalDialog& launcher, std::function<void(ModalDialog&)> setup,
-                          std::function<void(ModalDialog&)> question) {
-        OnNextDialog(IDD_LEARN_SETTINGS, [setup, question](ModalDialog& modal) {
-            OnNextDialog(IDD_QUESTION, [question](ModalDialog& window) {
-                question(window);
-                window.Key(Qt::Key_Escape);
-            });
-            setup(modal);
-            modal.Click(IDOK);
-        });
-        launcher.Click(IDC_LEARN);
-    };
-
-    MainDialog launcher(dir.Path() + "/");
-    RunModal(launcher, [&](ModalDialog& modal) {
-        learn(
-            modal, [](ModalDialog&) {},
+    FromLauncher(25, [&](ModalDialog& modal) {
+        StartMode(
+            modal, IDC_LEARN, [](ModalDialog&) {},
             [](ModalDialog& window) {
                 EXPECT_EQ(window.Text(IDC_QUESTION_TEXT), "Otázka 0");
                 for (int i = 0; i < 3; ++i)
@@ -64,13 +41,15 @@ TEST_F(LearningFlowTest, ReopensOnTheLastShownQuestionAndLeavesTheStoredTestAlon
                 window.Click(IDC_ANSWER_B);
                 window.Key(Qt::Key_A);
                 EXPECT_EQ(window.Text(IDC_QUESTION_TEXT), "Otázka 3");
+                window.Key(Qt::Key_Escape);
             });
         EXPECT_EQ(theSettings.m_nULast, 3);
-        learn(
-            modal, [](ModalDialog& setup) { setup.Click(IDC_START_LAST); },
+        StartMode(
+            modal, IDC_LEARN, [](ModalDialog& setup) { setup.Click(IDC_START_LAST); },
             [](ModalDialog& window) {
                 EXPECT_EQ(window.Text(IDC_QUESTION_TEXT), "Otázka 3");
                 window.Key(Qt::Key_End);
+                window.Key(Qt::Key_Escape);
             });
         EXPECT_EQ(theSettings.m_nULast, 24);
         modal.Key(Qt::Key_Escape);

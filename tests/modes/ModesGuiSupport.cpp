@@ -1,5 +1,6 @@
 #include "ModesGuiSupport.h"
 
+#include "app/MainDialog.h"
 #include "framework/CDC.h"
 #include "framework/qt/ControlColour.h"
 #include "framework/qt/QtHandles.h"
@@ -7,6 +8,8 @@
 #include "res/resource.h"
 #include "storage/TreeNode.h"
 #include "ui/ChoiceButton.h"
+
+#include "TempDir.h"
 
 #include <QImage>
 #include <QPainter>
@@ -17,53 +20,33 @@ void ModesTest::SetUp()
     theQuestionBank.RemoveAll();
 }
 
-void ModesTest::TearDown()
+void FromLauncher(int size, const std::function<void(ModalDialog&)>& body)
 {
-    GuiTest::TearDown();
-    theSettings = Settings();
-    theQuestionBank.RemoveAll();
+    const TempDir dir;
+    FillExamBank(theQuestionBank, size);
+    TreeNode root;
+    theQuestionBank.SaveToNode(root);
+    ASSERT_TRUE(root.SaveFile(dir.File("Demootazky.dat")));
+    MainDialog launcher(dir.Path() + "/");
+    RunModal(launcher, body, 30000);
 }
 
-void FillExamBank(int size)
+void StartMode(const ModalDialog& launcher, int button, std::function<void(ModalDialog&)> setup,
+               std::function<void(ModalDialog&)> question)
 {
-    theQuestionBank.SetSize(size);
-    for (int i = 0; i < size; ++i) {
-        const std::string n = std::to_string(i);
-        theQuestionBank[i].m_strText = {"Otázka " + n, "Alfa " + n, "Beta " + n, "Gama " + n};
-        theQuestionBank[i].m_nAnswer = RightAnswer(i);
-    }
-}
-
-int RightAnswer(int question)
-{
-    return question % 3;
-}
-
-int WrongAnswer(int question)
-{
-    return (question + 1) % 3;
+    OnNextDialog(button == IDC_EXAM ? IDD_EXAM_SETTINGS : IDD_LEARN_SETTINGS,
+                 [setup, question](ModalDialog& modal) {
+                     setup(modal);
+                     OnNextDialog(IDD_QUESTION, question);
+                     modal.Click(IDOK);
+                 });
+    launcher.Click(button);
 }
 
 int AnswerControl(int answer)
 {
     const int controls[3] = {IDC_ANSWER_A, IDC_ANSWER_B, IDC_ANSWER_C};
     return controls[answer];
-}
-
-void StoreTest(const std::vector<int>& list)
-{
-    Settings& s = theSettings;
-    std::copy(list.begin(), list.end(), s.m_test.begin());
-    s.m_testCount = int(list.size());
-    s.m_testPos = 0;
-    s.m_bZOnlyNew = false;
-}
-
-void SaveBank(const std::string& path)
-{
-    TreeNode root;
-    theQuestionBank.SaveToNode(root);
-    ASSERT_TRUE(root.SaveFile(path));
 }
 
 bool ChoiceChecked(const ModalDialog& modal, int id)

@@ -31,36 +31,6 @@
 namespace {
 
 const int kTexts[4] = {IDC_QUESTION_TEXT, IDC_ANSWER_A, IDC_ANSWER_B, IDC_ANSWER_C};
-const int kNavigation[6] = {IDC_FIRST, IDC_PREV_TEN, IDC_PREV, IDC_NEXT, IDC_NEXT_TEN, IDC_LAST};
-
-// The measures the layout starts from, taken from a plain dialog on the same template,
-// which moves none of its controls.
-struct TemplateMeasures
-{
-    QRect client;
-    int pictureLeft = 0;
-    int areaHeight = 0;
-    int questionWidth = 0;
-};
-
-const TemplateMeasures& Measures()
-{
-    static const TemplateMeasures measures = [] {
-        TemplateMeasures result;
-        GradientDialog plain(IDD_QUESTION);
-        RunModal(plain, [&](ModalDialog& modal) {
-            CRect client;
-            plain.GetClientRect(&client);
-            result.client = QRect(0, 0, client.Width(), client.Height());
-            result.pictureLeft = modal.Rect(IDC_PICTURE_MARKER).left();
-            result.areaHeight = client.Height() - modal.Rect(IDC_FIRST).height() - 10;
-            result.questionWidth = modal.Rect(IDC_QUESTION_TEXT).width();
-            plain.EndDialog(IDCANCEL);
-        });
-        return result;
-    }();
-    return measures;
-}
 
 // The four text controls stand at x = 10 from top y down, each slot high less 10 and width
 // wide, with 15 pixels between them.
@@ -114,41 +84,53 @@ protected:
 
 TEST_F(QuestionDialogTest, TextsMakeRoomForAPictureBesideOrAboveThemAndForNoneThatCannotBeShown)
 {
-    const TemplateMeasures& t = Measures();
-    const int column = t.client.width() - t.pictureLeft - 5;
+    // The measures the layout starts from, taken from a plain dialog on the same template,
+    // which moves none of its controls.
+    int width = 0, pictureLeft = 0, areaHeight = 0, questionWidth = 0;
+    GradientDialog blank(IDD_QUESTION);
+    RunModal(blank, [&](ModalDialog& modal) {
+        CRect client;
+        blank.GetClientRect(&client);
+        width = client.Width();
+        pictureLeft = modal.Rect(IDC_PICTURE_MARKER).left();
+        areaHeight = client.Height() - modal.Rect(IDC_FIRST).height() - 10;
+        questionWidth = modal.Rect(IDC_QUESTION_TEXT).width();
+        blank.EndDialog(IDCANCEL);
+    });
+    const int column = width - pictureLeft - 5;
     ASSERT_GE(column, 100) << "the narrow picture must fit the picture column";
     ASSERT_LT(column, 400) << "the wide picture must not fit the picture column";
     // Which names lead to which file is the picture path's test.
-    FillExamBank(6);
+    FillExamBank(theQuestionBank, 6);
     const char* pictures[6] = {nullptr, "narrow", "wide", nullptr, "missing", "tall"};
     for (int i = 0; i < 6; ++i) {
         theQuestionBank[i].m_nPicture = pictures[i] ? 1 : 0;
         theQuestionBank[i].m_strPicture = pictures[i] ? pictures[i] : "";
     }
-    const int plain = (t.areaHeight - 25) / 4;
-    const int above = (t.areaHeight - 120 - 30) / 4;
+    const int plain = (areaHeight - 25) / 4;
+    const int above = (areaHeight - 120 - 30) / 4;
     const QRgb green = qRgb(0, 255, 0);
 
     Learn(0, [&](ModalDialog& modal) {
         EXPECT_EQ(modal.Dialog()->GetWindowText(), "Vůdce malého plavidla - režim učení");
-        ExpectSlots(modal, 5, plain, t.client.width() - 15);
+        ExpectSlots(modal, 5, plain, width - 15);
         modal.Click(IDC_NEXT);
-        ExpectSlots(modal, 5, plain, t.questionWidth - 5);
-        EXPECT_EQ(modal.Grab().pixel(t.pictureLeft + 50, 45), qRgb(255, 0, 0))
+        ExpectSlots(modal, 5, plain, questionWidth - 5);
+        EXPECT_EQ(modal.Grab().pixel(pictureLeft + 50, 45), qRgb(255, 0, 0))
             << "beside, at the picture column";
         modal.Click(IDC_NEXT);
-        ExpectSlots(modal, 130, above, t.client.width() - 15);
+        ExpectSlots(modal, 130, above, width - 15);
         EXPECT_EQ(modal.Grab().pixel(205, 65), green) << "above the texts, at (5, 5)";
         modal.Click(IDC_NEXT);
-        ExpectSlots(modal, 5, plain, t.client.width() - 15);
+        ExpectSlots(modal, 5, plain, width - 15);
         EXPECT_NE(modal.Grab().pixel(205, 65), green) << "the old picture is not drawn";
         // One that cannot be shown keeps the picture column free.
         modal.Click(IDC_NEXT);
-        ExpectSlots(modal, 5, plain, t.questionWidth - 5);
+        ExpectSlots(modal, 5, plain, questionWidth - 5);
         // Taller than the window: scaled down, 400 to 900, until each text has a line, and no
         // text over it. It is drawn exactly there, and no other pixel shows its colour.
         modal.Click(IDC_NEXT);
-        const int height = t.areaHeight - 30 - 4 * 45;
+        const int height = areaHeight - 30 - 4 * 45;
         const QRect picture(5, 5, (400 * height + 450) / 900, height);
         const QImage shown = modal.Grab().convertToFormat(QImage::Format_RGB32);
         int wrong = 0;
@@ -157,13 +139,13 @@ TEST_F(QuestionDialogTest, TextsMakeRoomForAPictureBesideOrAboveThemAndForNoneTh
                 wrong += (shown.pixel(x, y) == qRgb(0, 0, 255)) != picture.contains(x, y) ? 1 : 0;
         }
         EXPECT_EQ(wrong, 0);
-        ExpectSlots(modal, height + 10, 45, t.client.width() - 15);
+        ExpectSlots(modal, height + 10, 45, width - 15);
     });
 }
 
 TEST_F(QuestionDialogTest, EachButtonAndKeyMakesItsMove)
 {
-    FillExamBank(25);
+    FillExamBank(theQuestionBank, 25);
     // Where each move lands at the ends of the bank is the navigation's own test.
     const std::vector<std::pair<int, int>> clicks = {{IDC_NEXT_TEN, 14}, {IDC_NEXT, 15}, {IDC_PREV_TEN, 5},
                                                      {IDC_PREV, 4},      {IDC_LAST, 24}, {IDC_FIRST, 0}};
@@ -195,7 +177,7 @@ TEST_F(QuestionDialogTest, EachButtonAndKeyMakesItsMove)
 
 TEST_F(QuestionDialogTest, LearningShowsTheRightAnswerBoldAmongAllOrEverythingBoldWithItAlone)
 {
-    FillExamBank(3);
+    FillExamBank(theQuestionBank, 3);
     theQuestionBank[2].m_nAnswer = 5;
     const auto bold = [](const ModalDialog& modal, int id) {
         return PaintFont(modal, id).lfWeight == FW_BOLD;
@@ -225,8 +207,8 @@ TEST_F(QuestionDialogTest, LearningShowsTheRightAnswerBoldAmongAllOrEverythingBo
 
 TEST_F(QuestionDialogTest, ExamModeHidesNavigationShowsEverythingBoldAndTheHandOverTheAnswers)
 {
-    FillExamBank(3);
-    StoreTest({2, 1});
+    FillExamBank(theQuestionBank, 3);
+    StoreTest(theSettings, {2, 1});
     theSettings.m_testPos = 1;
     const HCURSOR hand = LoadCursorResource(IDC_HAND_ANSWER);
     ASSERT_NE(hand, nullptr);
@@ -250,7 +232,7 @@ TEST_F(QuestionDialogTest, ExamModeHidesNavigationShowsEverythingBoldAndTheHandO
             if (!learning) {
                 EXPECT_EQ(modal.Dialog()->GetWindowText(), "Vůdce malého plavidla - režim zkoušení");
                 EXPECT_EQ(modal.Text(IDC_QUESTION_TEXT), "Otázka 1");
-                for (int id : kNavigation)
+                for (int id : {IDC_FIRST, IDC_PREV_TEN, IDC_PREV, IDC_NEXT, IDC_NEXT_TEN, IDC_LAST})
                     EXPECT_FALSE(modal.Shown(id)) << "control " << id;
                 EXPECT_TRUE(modal.Shown(IDC_BACK));
                 EXPECT_FALSE(modal.Shown(IDC_TIME)) << "no countdown without a time limit";

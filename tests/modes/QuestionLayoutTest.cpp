@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 // The question window's measures on its template with Tahoma's base units. A picture above it
@@ -38,13 +40,10 @@ TEST(QuestionLayout, PlacesPictureAndTexts)
         SCOPED_TRACE(c.what);
         const QuestionLayout layout =
             c.width < 0 ? LayOutQuestion(c.area) : LayOutQuestion(c.area, c.width, c.height);
-        const QuestionLayout& e = c.expected;
-        EXPECT_EQ(layout.pictureX, e.pictureX);
-        EXPECT_EQ(layout.pictureWidth, e.pictureWidth);
-        EXPECT_EQ(layout.pictureHeight, e.pictureHeight);
-        EXPECT_EQ(layout.textTop, e.textTop);
-        EXPECT_EQ(layout.slot, e.slot);
-        EXPECT_EQ(layout.textWidth, e.textWidth);
+        const auto fields = [](const QuestionLayout& l) {
+            return std::tuple(l.pictureX, l.pictureWidth, l.pictureHeight, l.textTop, l.slot, l.textWidth);
+        };
+        EXPECT_EQ(fields(layout), fields(c.expected));
     }
 }
 

@@ -3,6 +3,7 @@
 #include <ctime>
 #include <vector>
 
+#include "ExamBank.h"
 #include "ScriptedDraws.h"
 #include "modes/RandomGenerator.h"
 #include "modes/RandomIndex.h"
@@ -62,11 +63,7 @@ TEST(RandomIndex, TheMaximumDrawGivesTheLastIndexWithoutOverflow)
 TEST(RandomIndex, EveryIndexGetsItsShareOfTheDrawsAndTheLastOneMore)
 {
     ScriptedDraws draws;
-    std::vector<int> all(32768);
-    for (int r = 0; r <= 32767; ++r) {
-        all[static_cast<std::size_t>(r)] = r;
-    }
-    draws.Script(all, -1);
+    draws.Script(Range(32768), -1);
     std::vector<int> hits(7);
     for (int r = 0; r <= 32767; ++r) {
         const int index = RandomIndex(7);

@@ -65,8 +65,8 @@ TEST_F(SetupKeysTest, LearningSetUpShowsTheStoredChoicesTakesOthersFromTheArrows
 
 TEST_F(SetupKeysTest, ExamSetUpArrowsStayInTheirGroupAndAChoiceTheyCheckIsAClick)
 {
-    FillExamBank(80);
-    StoreTest({0, 1, 2});
+    FillExamBank(theQuestionBank, 80);
+    StoreTest(theSettings, {0, 1, 2});
     ExamSettingsDialog dialog;
     const int result = RunModal(dialog, [](ModalDialog& modal) {
         ASSERT_EQ(QApplication::focusWidget(), modal.Control(IDC_NEW_TEST));
@@ -131,7 +131,7 @@ QRect ExpectFocusRectangle(const QImage& plain, const QImage& focused)
 
 TEST_F(SetupKeysTest, TheFocusedButtonShowsADottedRectangleOnceTheKeyboardMovesTheFocus)
 {
-    FillExamBank(80);
+    FillExamBank(theQuestionBank, 80);
     ExamSettingsDialog dialog;
     RunModal(dialog, [](ModalDialog& modal) {
         // Opened by the mouse: the first choice has the focus but does not show it yet.
