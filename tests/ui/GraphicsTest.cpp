@@ -98,42 +98,15 @@ TEST(Graphics, ForwardDiagonalPinsBothColoursToTheCornersOfAWideRectangle)
     EXPECT_TRUE(Near(image.pixel(0, 23), qRgb(127, 127, 127), 8));
 }
 
-TEST(Graphics, ArcsFillTheirHalfOfTheBoxAndConsecutiveArcsAreJoinedByStraightEdges)
-{
-    const QImage image = Draw(130, 60, [](Graphics& g) {
-        GraphicsPath half;
-        half.AddArc(10, 10, 40, 40, 270, 180);
-        half.CloseFigure();
-        GraphicsPath capsule;
-        capsule.AddArc(60, 0, 20, 20, 90, 180);
-        capsule.AddArc(100, 0, 20, 20, 270, 180);
-        capsule.CloseFigure();
-        const SolidBrush brush{Color(kBlack)};
-        g.FillPath(&brush, &half);
-        g.FillPath(&brush, &capsule);
-    });
-    // From 270 degrees sweeping 180, the right half of the box; between the capsule's half
-    // circles the top edge and the closing bottom edge enclose a bar.
-    for (const QPoint p : {QPoint(45, 30), QPoint(35, 15), QPoint(35, 45), QPoint(32, 30), QPoint(90, 2),
-                           QPoint(90, 10), QPoint(90, 18), QPoint(63, 10)})
-        EXPECT_EQ(image.pixel(p), kBlack) << p.x() << "," << p.y();
-    for (const QPoint p : {QPoint(15, 30), QPoint(25, 15), QPoint(25, 45), QPoint(28, 30), QPoint(55, 30),
-                           QPoint(90, 25), QPoint(126, 10)})
-        EXPECT_EQ(image.pixel(p), kWhite) << p.x() << "," << p.y();
-}
-
+// A half-transparent one-pixel line, anti-aliased, covers only its row at half strength.
+// (The pill and choice faces have the opaque ones, and the arcs of their outlines.)
 TEST(Graphics, AntiAliasedOnePixelLineCoversExactlyItsRowAndKeepsTheAlphaOfItsColour)
 {
     const QImage image = Draw(30, 10, [](Graphics& g) {
         g.SetSmoothingMode(SmoothingModeAntiAlias);
-        const Pen pen(Color(kBlack), 1);
-        g.DrawLine(&pen, 2, 5, 25, 5);
         const Pen translucent(Color(0x80000000), 1);
         g.DrawLine(&translucent, 2, 8, 25, 8);
     });
-    EXPECT_EQ(image.pixel(10, 5), kBlack);
-    EXPECT_EQ(image.pixel(10, 4), kWhite);
-    EXPECT_EQ(image.pixel(10, 6), kWhite);
     EXPECT_TRUE(Near(image.pixel(10, 8), qRgb(127, 127, 127), 2));
 }
 
