@@ -93,17 +93,13 @@ using ChoiceGroupTest = GuiTest;
 
 } // namespace
 
-// Buttons are numbered as added and never move, since the dialog holds them; a selection
-// checks one button and reads back.
-TEST_F(ChoiceGroupTest, AddedButtonsAreNumberedAndNeverMoveAndTheSelectionChecksOne)
+// A selection checks one button and reads back. (The buttons numbered as added: the clicks
+// below and the learning set-up's choices in the modes' tests.)
+TEST_F(ChoiceGroupTest, TheSelectionChecksOneButtonAndOneOutsideTheGroupNone)
 {
     ChoiceGroup group;
-    group.AddChoice(1021);
-    const ChoiceButton* first = &group.GetChoice(0);
-    for (UINT id = 1022; id < 1040; ++id)
+    for (UINT id = 1021; id < 1040; ++id)
         group.AddChoice(id);
-    EXPECT_EQ(&group.GetChoice(0), first);
-    EXPECT_EQ(group.GetChoice(18).GetIndex(), 18);
     group.SetSelection(18);
     std::vector<bool> last(19, false);
     last.back() = true;

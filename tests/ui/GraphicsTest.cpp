@@ -23,7 +23,6 @@ using namespace Gdiplus;
 
 namespace {
 
-constexpr ARGB kLightBlue = 0xFF8ED4FF;
 constexpr ARGB kWhite = 0xFFFFFFFF;
 constexpr ARGB kBlack = 0xFF000000;
 
@@ -54,33 +53,24 @@ std::string Ansi(const QString& text)
 
 } // namespace
 
-// Left, a vertical gradient from the top colour to the bottom colour; right of it, a gradient
-// of 10 rows tiled over 30, and an empty one that fails and paints nothing.
-TEST(Graphics, VerticalGradientRunsFromTopColourToBottomColourAndTilesBeyondItsRectangle)
+// A vertical gradient of 10 rows tiled over 30, and an empty one that fails and paints
+// nothing. (One that spans its area: the gradient dialog's and the button faces' tests.)
+TEST(Graphics, VerticalGradientTilesBeyondItsRectangleAndAnEmptyOneFails)
 {
-    const QImage image = Draw(50, 120, [](Graphics& g) {
-        LinearGradientBrush brush(Rect(0, 0, 30, 120), Color(kLightBlue), Color(kWhite),
-                                  LinearGradientModeVertical);
-        brush.SetWrapMode(WrapModeTile);
-        EXPECT_EQ(g.FillRectangle(&brush, Rect(0, 0, 30, 120)), Ok);
-        LinearGradientBrush tiled(Rect(30, 0, 10, 10), Color(kBlack), Color(kWhite),
+    const QImage image = Draw(20, 30, [](Graphics& g) {
+        LinearGradientBrush tiled(Rect(0, 0, 10, 10), Color(kBlack), Color(kWhite),
                                   LinearGradientModeVertical);
         tiled.SetWrapMode(WrapModeTile);
-        g.FillRectangle(&tiled, 30, 0, 10, 30);
-        LinearGradientBrush empty(Rect(40, 0, 0, 10), Color(kBlack), Color(kBlack),
+        EXPECT_EQ(g.FillRectangle(&tiled, 0, 0, 10, 30), Ok);
+        LinearGradientBrush empty(Rect(10, 0, 0, 10), Color(kBlack), Color(kBlack),
                                   LinearGradientModeVertical);
         EXPECT_EQ(empty.GetLastStatus(), InvalidParameter);
-        EXPECT_NE(g.FillRectangle(&empty, 40, 0, 10, 10), Ok);
+        EXPECT_NE(g.FillRectangle(&empty, 10, 0, 10, 10), Ok);
     });
-    for (int x = 0; x < 30; ++x) {
-        EXPECT_EQ(image.pixel(x, 0), kLightBlue) << x;
-        EXPECT_TRUE(Near(image.pixel(x, 119), kWhite, 2)) << x;
-    }
-    EXPECT_TRUE(Near(image.pixel(15, 60), qRgb(198, 233, 255), 2));
-    EXPECT_TRUE(Near(image.pixel(35, 12), image.pixel(35, 2), 2));
-    EXPECT_TRUE(Near(image.pixel(35, 27), image.pixel(35, 7), 2));
-    EXPECT_LT(qRed(image.pixel(35, 12)), qRed(image.pixel(35, 9)));
-    EXPECT_EQ(image.pixel(45, 5), kWhite);
+    EXPECT_TRUE(Near(image.pixel(5, 12), image.pixel(5, 2), 2));
+    EXPECT_TRUE(Near(image.pixel(5, 27), image.pixel(5, 7), 2));
+    EXPECT_LT(qRed(image.pixel(5, 12)), qRed(image.pixel(5, 9)));
+    EXPECT_EQ(image.pixel(15, 5), kWhite);
 }
 
 TEST(Graphics, ForwardDiagonalPinsBothColoursToTheCornersOfAWideRectangle)
@@ -98,42 +88,15 @@ TEST(Graphics, ForwardDiagonalPinsBothColoursToTheCornersOfAWideRectangle)
     EXPECT_TRUE(Near(image.pixel(0, 23), qRgb(127, 127, 127), 8));
 }
 
-TEST(Graphics, ArcsFillTheirHalfOfTheBoxAndConsecutiveArcsAreJoinedByStraightEdges)
-{
-    const QImage image = Draw(130, 60, [](Graphics& g) {
-        GraphicsPath half;
-        half.AddArc(10, 10, 40, 40, 270, 180);
-        half.CloseFigure();
-        GraphicsPath capsule;
-        capsule.AddArc(60, 0, 20, 20, 90, 180);
-        capsule.AddArc(100, 0, 20, 20, 270, 180);
-        capsule.CloseFigure();
-        const SolidBrush brush{Color(kBlack)};
-        g.FillPath(&brush, &half);
-        g.FillPath(&brush, &capsule);
-    });
-    // From 270 degrees sweeping 180, the right half of the box; between the capsule's half
-    // circles the top edge and the closing bottom edge enclose a bar.
-    for (const QPoint p : {QPoint(45, 30), QPoint(35, 15), QPoint(35, 45), QPoint(32, 30), QPoint(90, 2),
-                           QPoint(90, 10), QPoint(90, 18), QPoint(63, 10)})
-        EXPECT_EQ(image.pixel(p), kBlack) << p.x() << "," << p.y();
-    for (const QPoint p : {QPoint(15, 30), QPoint(25, 15), QPoint(25, 45), QPoint(28, 30), QPoint(55, 30),
-                           QPoint(90, 25), QPoint(126, 10)})
-        EXPECT_EQ(image.pixel(p), kWhite) << p.x() << "," << p.y();
-}
-
+// A half-transparent one-pixel line, anti-aliased, covers only its row at half strength.
+// (The pill and choice faces have the opaque ones, and the arcs of their outlines.)
 TEST(Graphics, AntiAliasedOnePixelLineCoversExactlyItsRowAndKeepsTheAlphaOfItsColour)
 {
     const QImage image = Draw(30, 10, [](Graphics& g) {
         g.SetSmoothingMode(SmoothingModeAntiAlias);
-        const Pen pen(Color(kBlack), 1);
-        g.DrawLine(&pen, 2, 5, 25, 5);
         const Pen translucent(Color(0x80000000), 1);
         g.DrawLine(&translucent, 2, 8, 25, 8);
     });
-    EXPECT_EQ(image.pixel(10, 5), kBlack);
-    EXPECT_EQ(image.pixel(10, 4), kWhite);
-    EXPECT_EQ(image.pixel(10, 6), kWhite);
     EXPECT_TRUE(Near(image.pixel(10, 8), qRgb(127, 127, 127), 2));
 }
 
@@ -161,7 +124,6 @@ TEST(Graphics, PointsAreConvertedAt96PixelsPerInchOnEveryDevice)
 {
     const Font font(FontFamily::GenericSansSerif(), 8, FontStyleRegular, UnitPoint);
     ASSERT_TRUE(font.IsAvailable());
-    EXPECT_FLOAT_EQ(font.GetPixelSize(), 8.0f * 96 / 72);
     for (const int dpi : {72, 96, 120, 192})
         EXPECT_NEAR(font.QtFont(dpi).pointSizeF() * dpi / 72, 8.0 * 96 / 72, 1e-6) << dpi;
 
