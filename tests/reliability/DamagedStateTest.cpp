@@ -219,6 +219,7 @@ class DamagedState : public GuiTest, public testing::WithParamInterface<std::tup
 TEST_P(DamagedState, StartingLearningAndEveryExamPathWork)
 {
     const auto [bank, state] = GetParam();
+    SCOPED_TRACE(std::string("on the ") + Name(bank) + " with " + Name(state));
     ProgramFolder folder(bank, state);
     const Settings before = state == StoredState::None ? Settings() : LoadRecord(folder.SettingsFile());
     SessionDriver driver(folder.Dir());
@@ -248,23 +249,13 @@ TEST_P(DamagedState, StartingLearningAndEveryExamPathWork)
     EXPECT_TRUE(PersistedSettings::Same(saved, expected));
 }
 
-std::string CaseName(const testing::TestParamInfo<DamagedState::ParamType>& info)
-{
-    std::string name = std::string(Name(std::get<0>(info.param))) + " with " + Name(std::get<1>(info.param));
-    for (char& c : name) {
-        if (!std::isalnum(static_cast<unsigned char>(c)))
-            c = '_';
-    }
-    return name;
-}
-
 INSTANTIATE_TEST_SUITE_P(HostileFiles, DamagedState,
                          testing::Combine(testing::Values(Bank::Demo, Bank::Small, Bank::Hostile,
                                                           Bank::HugeCount, Bank::Empty, Bank::NotATree),
                                           testing::Values(StoredState::None, StoredState::PastEveryEnd,
                                                           StoredState::OutsideTheBank, StoredState::AtItsEnd,
                                                           StoredState::NearTheClockTop, StoredState::TimeIsUp,
-                                                          StoredState::AllNegative, StoredState::WrongTypes)),
-                         CaseName);
+                                                          StoredState::AllNegative,
+                                                          StoredState::WrongTypes)));
 
 } // namespace
