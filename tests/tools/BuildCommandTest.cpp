@@ -118,8 +118,6 @@ TEST_F(BuildCommandTest, BuildExportBuildGivesIdenticalBytesThroughJsonAndCsv)
               Question("Žluťoučký kůň", R"("ÁČĎÉĚÍŇÓŘŠŤÚŮÝŽ", "€ ‰ §", "x")", R"("correct": "c")")});
     ASSERT_EQ(Build(source).m_nStatus, 0);
     const QByteArray first = ReadBytes(m_dir.filePath("bank.dat"));
-    // The gzip header carries no modification time.
-    EXPECT_EQ(first.mid(4, 4), QByteArray(4, '\0'));
 
     const BankToolRun json = BankToolRun::Of(ExportCommand::Run, {Path("bank.dat")});
     ASSERT_EQ(json.m_nStatus, 0) << json.m_strErr;
