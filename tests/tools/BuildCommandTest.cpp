@@ -292,8 +292,6 @@ TEST_F(BuildCommandTest, NeitherCommandReplacesItsInputOrAFileItDoesNotWrite)
     EXPECT_EQ(
         BankToolRun::Of(BuildCommand::Run, {Path("x.json"), "-o", Path("notes.txt"), "--force"}).m_nStatus,
         0);
-    // A bank is rebuilt in place.
-    EXPECT_EQ(BankToolRun::Of(BuildCommand::Run, {Path("x.json"), "-o", Path("notes.txt")}).m_nStatus, 0);
 
     const BankToolRun intoBank =
         BankToolRun::Of(ExportCommand::Run, {Path("notes.txt"), "-o", Path("notes.txt")});
