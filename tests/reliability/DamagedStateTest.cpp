@@ -107,8 +107,8 @@ public:
         NextStep(driver, top, ModalDialog(top.window));
     }
 
-    bool Finished() const { return m_bFinished; }
     int m_nLearningWindows = 0;
+    bool m_bFinished = false;
 
 private:
     std::deque<Action> ScriptFor(const Top& top)
@@ -209,7 +209,6 @@ private:
     int m_nAnswers = 0;
     int m_nTicks = 0;
     int m_nCorrections = 0;
-    bool m_bFinished = false;
 };
 
 class DamagedState : public GuiTest, public testing::WithParamInterface<std::tuple<Bank, StoredState>>
@@ -225,7 +224,7 @@ TEST_P(DamagedState, StartingLearningAndEveryExamPathWork)
     SessionDriver driver(folder.Dir());
     ScriptedUser user;
     ASSERT_TRUE(driver.Run(std::ref(user), kMaxSteps)) << driver.Failure();
-    EXPECT_TRUE(user.Finished()) << "the paths did not end within " << kMaxSteps << " steps";
+    EXPECT_TRUE(user.m_bFinished) << "the paths did not end within " << kMaxSteps << " steps";
     EXPECT_EQ(driver.Launches(), 2);
 
     const auto exams = std::count_if(std::begin(kPaths), std::end(kPaths),
