@@ -23,12 +23,8 @@ std::string RunInChild(const std::function<std::string()>& body)
             text = std::string("uncaught exception: ") + error.what();
         }
         text += kEnd;
-        for (std::size_t done = 0; done < text.size();) {
-            const ssize_t n = write(report, text.data() + done, text.size() - done);
-            if (n <= 0)
-                break;
-            done += std::size_t(n);
-        }
+        // A blocking write to a pipe that the parent reads to its end writes everything.
+        [[maybe_unused]] const ssize_t written = write(report, text.data(), text.size());
     });
     std::string text = child.ReadToEnd();
     if (text.empty() || text.back() != kEnd)

@@ -107,8 +107,8 @@ public:
         NextStep(driver, top, ModalDialog(top.window));
     }
 
-    bool Finished() const { return m_bFinished; }
     int m_nLearningWindows = 0;
+    bool m_bFinished = false;
 
 private:
     std::deque<Action> ScriptFor(const Top& top)
@@ -209,7 +209,6 @@ private:
     int m_nAnswers = 0;
     int m_nTicks = 0;
     int m_nCorrections = 0;
-    bool m_bFinished = false;
 };
 
 class DamagedState : public GuiTest, public testing::WithParamInterface<std::tuple<Bank, StoredState>>
@@ -219,12 +218,13 @@ class DamagedState : public GuiTest, public testing::WithParamInterface<std::tup
 TEST_P(DamagedState, StartingLearningAndEveryExamPathWork)
 {
     const auto [bank, state] = GetParam();
+    SCOPED_TRACE(std::string("on the ") + Name(bank) + " with " + Name(state));
     ProgramFolder folder(bank, state);
     const Settings before = state == StoredState::None ? Settings() : LoadRecord(folder.SettingsFile());
     SessionDriver driver(folder.Dir());
     ScriptedUser user;
     ASSERT_TRUE(driver.Run(std::ref(user), kMaxSteps)) << driver.Failure();
-    EXPECT_TRUE(user.Finished()) << "the paths did not end within " << kMaxSteps << " steps";
+    EXPECT_TRUE(user.m_bFinished) << "the paths did not end within " << kMaxSteps << " steps";
     EXPECT_EQ(driver.Launches(), 2);
 
     const auto exams = std::count_if(std::begin(kPaths), std::end(kPaths),
@@ -248,23 +248,13 @@ TEST_P(DamagedState, StartingLearningAndEveryExamPathWork)
     EXPECT_TRUE(PersistedSettings::Same(saved, expected));
 }
 
-std::string CaseName(const testing::TestParamInfo<DamagedState::ParamType>& info)
-{
-    std::string name = std::string(Name(std::get<0>(info.param))) + " with " + Name(std::get<1>(info.param));
-    for (char& c : name) {
-        if (!std::isalnum(static_cast<unsigned char>(c)))
-            c = '_';
-    }
-    return name;
-}
-
 INSTANTIATE_TEST_SUITE_P(HostileFiles, DamagedState,
                          testing::Combine(testing::Values(Bank::Demo, Bank::Small, Bank::Hostile,
                                                           Bank::HugeCount, Bank::Empty, Bank::NotATree),
                                           testing::Values(StoredState::None, StoredState::PastEveryEnd,
                                                           StoredState::OutsideTheBank, StoredState::AtItsEnd,
                                                           StoredState::NearTheClockTop, StoredState::TimeIsUp,
-                                                          StoredState::AllNegative, StoredState::WrongTypes)),
-                         CaseName);
+                                                          StoredState::AllNegative,
+                                                          StoredState::WrongTypes)));
 
 } // namespace

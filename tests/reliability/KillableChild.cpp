@@ -14,12 +14,8 @@ KillableChild::KillableChild(const std::function<void(int progress)>& work)
     if (pipe(progress) != 0)
         throw std::runtime_error(std::string("pipe: ") + std::strerror(errno));
     m_pid = fork();
-    if (m_pid < 0) {
-        const std::string failure = std::string("fork: ") + std::strerror(errno);
-        close(progress[0]);
-        close(progress[1]);
-        throw std::runtime_error(failure);
-    }
+    if (m_pid < 0)
+        throw std::runtime_error(std::string("fork: ") + std::strerror(errno));
     if (m_pid == 0) {
         close(progress[0]);
         work(progress[1]);
@@ -47,12 +43,8 @@ std::string KillableChild::ReadToEnd()
 {
     std::string text;
     char buffer[512];
-    for (ssize_t n; (n = read(m_progress, buffer, sizeof buffer)) != 0;) {
-        if (n < 0 && errno != EINTR)
-            break;
-        if (n > 0)
-            text.append(buffer, std::size_t(n));
-    }
+    for (ssize_t n; (n = read(m_progress, buffer, sizeof buffer)) > 0;)
+        text.append(buffer, std::size_t(n));
     return text;
 }
 

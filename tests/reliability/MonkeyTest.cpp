@@ -100,19 +100,15 @@ public:
         else if (roll < 96 && Below(2) == 0)
             modal.Key(Qt::Key_Space, Qt::AltModifier);
         else if (roll < 99)
-            QTest::mouseClick(top.window, roll < 96 ? Qt::RightButton : Qt::LeftButton, Qt::NoModifier,
-                              RandomPoint(top));
+            QTest::mouseClick(
+                top.window, roll < 96 ? Qt::RightButton : Qt::LeftButton, Qt::NoModifier,
+                QPoint{Below(std::max(top.window->width(), 1)), Below(std::max(top.window->height(), 1))});
         else
             top.window->close();
     }
 
 private:
     int Below(int n) { return int(m_random() % unsigned(n)); }
-
-    QPoint RandomPoint(const SessionDriver::Top& top)
-    {
-        return {Below(std::max(top.window->width(), 1)), Below(std::max(top.window->height(), 1))};
-    }
 
     void ChooseAnItem(QMenu& menu)
     {

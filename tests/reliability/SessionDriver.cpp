@@ -215,15 +215,14 @@ void SessionDriver::Fail(const std::string& what)
         m_failure = "step " + std::to_string(m_nSteps) + ": " + what;
 }
 
-bool SessionDriver::Tick()
+void SessionDriver::Tick()
 {
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (!window->isVisible() || !dynamic_cast<QuestionDialog*>(WindowOf(window)))
             continue;
         for (QTimer* timer : WindowTimers(window)) {
             QMetaObject::invokeMethod(timer, "timeout", Qt::DirectConnection);
-            return true;
+            return;
         }
     }
-    return false;
 }

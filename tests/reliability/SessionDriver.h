@@ -57,8 +57,8 @@ public:
 
     // The clock's actions; the policy acts on the top window with ModalDialog and QTest.
     void Advance(std::time_t seconds) { m_clock.Advance(seconds); }
-    // One tick of the exam clock of the open question window; false when none runs.
-    bool Tick();
+    // One tick of the exam clock of the open question window, when one runs.
+    void Tick();
 
 private:
     void Schedule();

@@ -90,13 +90,13 @@ TEST(TreeNode, TypedGettersTakeOnlyTheirTypeCodeAndSizeAndSetValueOnlyCodesOfVal
     EXPECT_TRUE(node.SetValue("x", &two, 1, 0, 0));
 }
 
-TEST(TreeNode, GetTextAlwaysAssignsAndStopsAtZeroAndAt1099Bytes)
+// The cut at 1099 bytes is in QuestionBankTest's long answer.
+TEST(TreeNode, GetTextAlwaysAssignsAndStopsAtZero)
 {
     TreeNode node;
     node.SetText("plain", "Učení", 0);
     node.SetValue("terminated", "abc\0", 4, TreeValue::TypeText, 0);
     node.SetValue("inner zero", "ab\0cd", 5, TreeValue::TypeText, 0);
-    node.SetText("long", std::string(1500, 'x'), 0);
     node.SetText("empty", "", 0);
     node.SetInt("number", 1, 0);
 
@@ -106,10 +106,8 @@ TEST(TreeNode, GetTextAlwaysAssignsAndStopsAtZeroAndAt1099Bytes)
         bool found;
         std::string text;
     } cases[] = {
-        {"plain", true, "Učení"},   {"terminated", true, "abc"},
-        {"inner zero", true, "ab"}, {"long", true, std::string(1099, 'x')},
-        {"empty", true, ""},        {"missing", false, ""},
-        {"number", false, ""},
+        {"plain", true, "Učení"}, {"terminated", true, "abc"}, {"inner zero", true, "ab"},
+        {"empty", true, ""},      {"missing", false, ""},      {"number", false, ""},
     };
     for (const auto& c : cases) {
         std::string text = "old";

@@ -1,9 +1,8 @@
 #include "tests/tools/BankToolRun.h"
 
-#include <QFile>
 #include <sstream>
-#include <stdexcept>
 
+#include "TreeBytes.h"
 #include "storage/TreeNode.h"
 
 BankToolRun BankToolRun::Of(Command command, const std::vector<std::string>& arguments)
@@ -19,19 +18,13 @@ BankToolRun BankToolRun::Of(Command command, const std::vector<std::string>& arg
 
 QByteArray ReadBytes(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        throw std::runtime_error("cannot read " + path.toStdString());
-    }
-    return file.readAll();
+    const TreeBytes::Bytes bytes = TreeBytes::ReadFile(path.toStdString());
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
 }
 
 void WriteBytes(const QString& path, const QByteArray& bytes)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
-        throw std::runtime_error("cannot write " + path.toStdString());
-    }
+    TreeBytes::WriteFile(path.toStdString(), TreeBytes::Bytes(bytes.begin(), bytes.end()));
 }
 
 TreeNode& AddQuestion(TreeNode& root, std::int32_t index, const std::string& text, std::int32_t answer,

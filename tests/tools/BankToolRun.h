@@ -21,7 +21,7 @@ struct BankToolRun
     std::string m_strErr;
 };
 
-// Small file helpers for the tool tests.
+// Small file helpers for the tool tests; a file that cannot be read reads as empty.
 QByteArray ReadBytes(const QString& path);
 void WriteBytes(const QString& path, const QByteArray& bytes);
 

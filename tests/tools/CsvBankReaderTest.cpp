@@ -29,7 +29,8 @@ std::string ReadErrors(const QString& csv)
 }
 
 // Header columns in any order with the sheet's own spelling, an unknown one noted; quoted
-// fields hold separators, quotes and line breaks; an empty row is skipped.
+// fields hold separators, quotes and line breaks; an empty row is skipped. Which field lands in
+// which column is BuildCommandTest's, whose spreadsheet must build the bank its JSON builds.
 TEST(CsvBankReaderTest, ReadsTheSheetsOwnHeaderAndQuotedFields)
 {
     QStringList notes;
@@ -44,14 +45,10 @@ TEST(CsvBankReaderTest, ReadsTheSheetsOwnHeaderAndQuotedFields)
     EXPECT_EQ(questions[0].m_strText, QStringLiteral("Plavidlo; které"));
     EXPECT_THAT(questions[0].m_answers, ElementsAre(QStringLiteral("Řekl \"pozor\""),
                                                     QStringLiteral("první řádek\ndruhý řádek"), QString()));
-    EXPECT_EQ(questions[0].m_correct, QStringLiteral("b"));
-    EXPECT_EQ(questions[0].m_strPicture, QStringLiteral("znacka07"));
     EXPECT_EQ(questions[0].m_nLine, 2);
     // The line break inside the field and the empty row move the next question down.
     EXPECT_EQ(questions[1].m_nLine, 5);
     EXPECT_EQ(questions[1].m_nNumber, 2);
-    EXPECT_EQ(questions[1].m_answers.value(1), QStringLiteral("y, z"));
-    EXPECT_TRUE(questions[1].m_strPicture.isEmpty());
     EXPECT_THAT(notes, ElementsAre(QStringLiteral("sloupec 3 „Téma“ neznám; vynechávám ho")));
     // Without a picture column, and an empty correct letter is a missing one for the compiler.
     EXPECT_FALSE(ReadOk(QStringLiteral("otazka,a,b,c,spravna\nQ,x,y,z,\n")).front().m_correct.has_value());
