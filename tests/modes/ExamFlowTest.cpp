@@ -68,15 +68,8 @@ void ExpectResults(const ModalDialog& modal, int count, int right, int wrong)
 // strokes of the text, whatever font the machine has.
 bool ShowsColour(const ModalDialog& modal, int id, QRgb colour)
 {
-    const QImage image = modal.Grab();
-    const QRect area = modal.Rect(id);
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            if (Near(image.pixel(x, y), colour, 8))
-                return true;
-        }
-    }
-    return false;
+    return CountPixels(modal.Grab(), modal.Rect(id),
+                       [colour](QPoint, QRgb p) { return Near(p, colour, 8); }) > 0;
 }
 
 // The count in black, the right answers in green and the wrong ones in red.

@@ -10,6 +10,7 @@
 #include "model/ModelObjects.h"
 #include "modes/dialogs/QuestionDialog.h"
 #include "res/resource.h"
+#include "tests/ui/TestPixels.h"
 #include "ui/GradientDialog.h"
 
 #include <QColor>
@@ -133,12 +134,10 @@ TEST_F(QuestionDialogTest, TextsMakeRoomForAPictureBesideOrAboveThemAndForNoneTh
         const int height = areaHeight - 30 - 4 * 45;
         const QRect picture(5, 5, (400 * height + 450) / 900, height);
         const QImage shown = modal.Grab().convertToFormat(QImage::Format_RGB32);
-        int wrong = 0;
-        for (int y = 0; y < shown.height(); ++y) {
-            for (int x = 0; x < shown.width(); ++x)
-                wrong += (shown.pixel(x, y) == qRgb(0, 0, 255)) != picture.contains(x, y) ? 1 : 0;
-        }
-        EXPECT_EQ(wrong, 0);
+        EXPECT_EQ(
+            CountPixels(shown, shown.rect(),
+                        [&](QPoint at, QRgb p) { return (p == qRgb(0, 0, 255)) != picture.contains(at); }),
+            0);
         ExpectSlots(modal, height + 10, 45, width - 15);
     });
 }

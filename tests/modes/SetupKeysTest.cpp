@@ -10,6 +10,7 @@
 #include "modes/dialogs/ExamSettingsDialog.h"
 #include "modes/dialogs/LearnSettingsDialog.h"
 #include "res/resource.h"
+#include "tests/ui/TestPixels.h"
 
 #include <QApplication>
 #include <QImage>
@@ -115,16 +116,10 @@ QRect ExpectFocusRectangle(const QImage& plain, const QImage& focused)
     }
     EXPECT_GE(outline.width(), 8);
     EXPECT_GE(outline.height(), 8);
-    int wrong = 0;
-    for (int y = outline.top(); y <= outline.bottom(); ++y) {
-        for (int x = outline.left(); x <= outline.right(); ++x) {
-            const bool edge =
-                x == outline.left() || x == outline.right() || y == outline.top() || y == outline.bottom();
-            const QRgb expected =
-                edge && (x + y) % 2 == 1 ? plain.pixel(x, y) ^ 0x00FFFFFF : plain.pixel(x, y);
-            wrong += focused.pixel(x, y) != expected ? 1 : 0;
-        }
-    }
+    const int wrong = CountPixels(plain, outline, [&](QPoint at, QRgb p) {
+        const bool edge = !outline.adjusted(1, 1, -1, -1).contains(at);
+        return focused.pixel(at) != (edge && (at.x() + at.y()) % 2 == 1 ? p ^ 0x00FFFFFF : p);
+    });
     EXPECT_EQ(wrong, 0);
     return outline;
 }

@@ -132,11 +132,7 @@ TEST_F(GradientDialogTest, LabelsShowTheGradientThroughTheHollowBrushOrTheDialog
             const QImage image = GrabArgb(modal);
             const QRect label = modal.Rect(IDC_QUESTION_COUNT_LABEL);
             ASSERT_FALSE(label.isEmpty());
-            int face = 0;
-            for (int y = label.top(); y <= label.bottom(); ++y) {
-                for (int x = label.left(); x <= label.right(); ++x)
-                    face += image.pixel(x, y) == FaceColour() ? 1 : 0;
-            }
+            const int face = CountPixels(image, label, [](QPoint, QRgb p) { return p == FaceColour(); });
             const double share = double(face) / (label.width() * label.height());
             if (dialogBrush)
                 EXPECT_GT(share, 0.5);

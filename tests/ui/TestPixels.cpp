@@ -34,6 +34,17 @@ QRect InkBounds(const QImage& image, bool (*ink)(QColor))
     return bounds;
 }
 
+int CountPixels(const QImage& image, const QRect& area, const std::function<bool(QPoint, QRgb)>& counts)
+{
+    const QRect clipped = area & image.rect();
+    int count = 0;
+    for (int y = clipped.top(); y <= clipped.bottom(); ++y) {
+        for (int x = clipped.left(); x <= clipped.right(); ++x)
+            count += counts(QPoint(x, y), image.pixel(x, y)) ? 1 : 0;
+    }
+    return count;
+}
+
 bool WriteTestGif(const QString& path)
 {
     QFile file(path);
