@@ -26,14 +26,14 @@ using ControlPaintTest = GuiTest;
 
 const QColor kGreen(0, 160, 0);
 
-bool IsRed(QColor c)
+bool IsRed(QPoint, QRgb c)
 {
-    return c.red() > 200 && c.green() < 80 && c.blue() < 80;
+    return qRed(c) > 200 && qGreen(c) < 80 && qBlue(c) < 80;
 }
 
-bool IsDark(QColor c)
+bool IsDark(QPoint, QRgb c)
 {
-    return c.red() < 40 && c.green() < 40 && c.blue() < 40;
+    return qRed(c) < 40 && qGreen(c) < 40 && qBlue(c) < 40;
 }
 
 class RecordingButton : public CButton

@@ -107,13 +107,7 @@ QImage Rendered(const ModalDialog& modal, int id)
 // Returns the rectangle.
 QRect ExpectFocusRectangle(const QImage& plain, const QImage& focused)
 {
-    QRect outline;
-    for (int y = 0; y < plain.height(); ++y) {
-        for (int x = 0; x < plain.width(); ++x) {
-            if (plain.pixel(x, y) != focused.pixel(x, y))
-                outline |= QRect(x, y, 1, 1);
-        }
-    }
+    const QRect outline = InkBounds(plain, [&](QPoint at, QRgb p) { return p != focused.pixel(at); });
     EXPECT_GE(outline.width(), 8);
     EXPECT_GE(outline.height(), 8);
     const int wrong = CountPixels(plain, outline, [&](QPoint at, QRgb p) {

@@ -147,7 +147,7 @@ TEST(Graphics, TextIsCentredOrNearAlignedInItsLayoutRectangle)
             const SolidBrush brush{Color(kBlack)};
             EXPECT_EQ(g.DrawString(u"HMH", centred ? -1 : 3, &font, layout, &format, &brush), Ok);
         });
-        const QRect ink = InkBounds(image, [](QColor c) { return c.red() < 128; });
+        const QRect ink = InkBounds(image, [](QPoint, QRgb c) { return qRed(c) < 128; });
         ASSERT_FALSE(ink.isEmpty());
         EXPECT_TRUE(QRect(20, 10, 100, 30).contains(ink));
         EXPECT_NEAR(ink.center().y(), 25, 3);

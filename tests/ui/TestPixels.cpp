@@ -22,19 +22,19 @@ bool Near(QRgb actual, QRgb expected, int tolerance)
            std::abs(qBlue(actual) - qBlue(expected)) <= tolerance;
 }
 
-QRect InkBounds(const QImage& image, bool (*ink)(QColor))
+QRect InkBounds(const QImage& image, const PixelTest& ink)
 {
     QRect bounds;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            if (ink(image.pixelColor(x, y)))
+            if (ink(QPoint(x, y), image.pixel(x, y)))
                 bounds |= QRect(x, y, 1, 1);
         }
     }
     return bounds;
 }
 
-int CountPixels(const QImage& image, const QRect& area, const std::function<bool(QPoint, QRgb)>& counts)
+int CountPixels(const QImage& image, const QRect& area, const PixelTest& counts)
 {
     const QRect clipped = area & image.rect();
     int count = 0;
